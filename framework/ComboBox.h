@@ -1,0 +1,11 @@
+#pragma once
+#include "Wnd.h"
+
+class CComboBox : public CWnd
+{
+public:
+    int AddString(const std::string& text);
+    int SetCurSel(int index);
+    int GetCurSel() const;
+    int GetCount() const;
+};

@@ -1,0 +1,6 @@
+#include "WinApp.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
+{
+    return AfxWinMain(instance, showCommand);
+}
