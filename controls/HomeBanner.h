@@ -1,0 +1,31 @@
+#pragma once
+#include "framework/Font.h"
+#include "framework/Static.h"
+#include <string>
+
+// The site name in embossed bold serif letters at the bottom right of a static control; a click
+// anywhere on it opens the home page. Nothing to configure: the owner only attaches it.
+class CHomeBanner : public CStatic
+{
+public:
+    // Shades taken from the system's button colours now; later changes don't reach the banner.
+    CHomeBanner();
+    CHomeBanner(COLORREF clrButtonFace, COLORREF clrButtonHighlight, COLORREF clrButtonShadow);
+
+    // Draws the three passes into dc, bottom-right aligned in rect; nothing else is touched.
+    void Paint(HDC dc, const RECT& rect) const;
+
+protected:
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    LRESULT OnEraseBkgnd();
+    void OnPaint();
+    LRESULT OnLButtonUp();
+
+    CFont m_font;
+    std::string m_strText;
+    COLORREF m_clrHighlight;
+    COLORREF m_clrFace;
+    COLORREF m_clrShadow;
+};

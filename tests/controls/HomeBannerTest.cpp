@@ -1,0 +1,75 @@
+#include "PixelCanvas.h"
+#include "controls/HomeBanner.h"
+#include "controls/HomePage.h"
+#include "framework/Font.h"
+#include "tests/support/TestHost.h"
+#include <gtest/gtest.h>
+
+namespace
+{
+const COLORREF kBackdrop = RGB(40, 90, 60);
+}
+
+TEST(HomeBanner, EmbossesTheSiteNameBottomRightInShadedButtonColours)
+{
+    // Components on both sides of the 235 and 20 limits.
+    const CHomeBanner banner(RGB(234, 235, 100), RGB(255, 0, 236), RGB(21, 20, 200));
+    const COLORREF face = RGB(254, 255, 120), light = RGB(255, 20, 255), dark = RGB(1, 0, 180);
+    // The passes step by fifths of the context's own average width; 40 makes the steps visible.
+    CFont wide;
+    ASSERT_TRUE(wide.CreateFont(80, 40, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Arial"));
+
+    RECT previous = {};
+    for (SIZE size : {SIZE{300, 60}, SIZE{360, 90}})
+    {
+        CPixelCanvas canvas(size.cx, size.cy, kBackdrop);
+        ::SelectObject(canvas.m_hDC, wide);
+        TEXTMETRICA metrics = {};
+        ::GetTextMetricsA(canvas.m_hDC, &metrics);
+        ASSERT_EQ(40, metrics.tmAveCharWidth);
+        banner.Paint(canvas.m_hDC, canvas.m_rect);
+
+        RECT onFace, onLight, onDark;
+        const int faceCount = canvas.Count(face, &onFace);
+        // The face copy is drawn last and shows whole; the others only beside it.
+        EXPECT_GT(faceCount, canvas.Count(light, &onLight));
+        EXPECT_GT(faceCount, canvas.Count(dark, &onDark));
+        EXPECT_GT(canvas.Count(light), 0);
+        EXPECT_GT(canvas.Count(dark), 0);
+        EXPECT_EQ(onFace.left - 4, onLight.left);
+        EXPECT_EQ(onFace.right + 8, onDark.right);
+        EXPECT_GT(onDark.right, size.cx - 40);
+        // No background of its own.
+        EXPECT_GT(canvas.Count(kBackdrop), size.cx * size.cy / 2);
+        if (previous.right)
+        {
+            EXPECT_EQ(previous.right + 60, onDark.right);
+            EXPECT_EQ(previous.bottom + 30, onDark.bottom);
+        }
+        previous = onDark;
+    }
+}
+
+TEST(HomeBanner, OpensTheHomePageOnEveryReleaseAndLeavesTheBackgroundAlone)
+{
+    CTestHost host;
+    HWND control = host.AddControl("STATIC", SS_NOTIFY, 1023, 10, 200, 182, 32);
+    CHomeBanner banner;
+    ASSERT_TRUE(banner.SubclassWindow(control));
+    PumpMessages();
+
+    CPixelCanvas canvas(4, 4, kBackdrop);
+    EXPECT_TRUE(::SendMessageA(control, WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.m_hDC), 0));
+    EXPECT_EQ(16, canvas.Count(kBackdrop));
+
+    CShellRecorder shell(2); // a failed open is not looked at
+    for (LPARAM at : {MAKELPARAM(0, 0), MAKELPARAM(181, 31), MAKELPARAM(0, 0)})
+        ::SendMessageA(control, WM_LBUTTONUP, 0, at);
+    ASSERT_EQ(3u, shell.m_calls.size());
+    for (const auto& call : shell.m_calls)
+    {
+        EXPECT_EQ("open", call.verb);
+        EXPECT_EQ(kHomePageUrl, call.file);
+        EXPECT_EQ(SW_SHOWNORMAL, call.show);
+    }
+}
