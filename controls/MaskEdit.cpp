@@ -1,0 +1,6 @@
+#include "MaskEdit.h"
+
+CMaskEdit::CMaskEdit(const std::string& mask)
+    : CFilteredEdit<CMaskFilter>(mask)
+{
+}

@@ -1,0 +1,10 @@
+#pragma once
+#include "FilteredEdit.h"
+#include "MaskFilter.h"
+
+// The locator boxes: an edit box that keeps its text a beginning of its mask.
+class CMaskEdit : public CFilteredEdit<CMaskFilter>
+{
+public:
+    explicit CMaskEdit(const std::string& mask = "");
+};

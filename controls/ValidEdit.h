@@ -1,0 +1,26 @@
+#pragma once
+#include "framework/Edit.h"
+#include <string>
+
+// An edit box that keeps its text in the form FilterText gives, whatever brings the text in:
+// the clipboard, the program, a cut or a clear. Typing is left to the filter of a derived box.
+class CValidEdit : public CEdit
+{
+public:
+    // Brings the window text into its filtered form; does nothing before the window exists.
+    virtual void RefreshText();
+    virtual std::string FilterText() const;
+    // Asked before a typed character is entered.
+    virtual bool AcceptChar(char ch);
+
+protected:
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+    LRESULT OnCut();
+    LRESULT OnPaste();
+    LRESULT OnClear();
+    LRESULT OnSetText(const char* text);
+
+private:
+    void RemoveSelection();
+};

@@ -1,0 +1,147 @@
+#include "GeoPoint.h"
+
+#include "LocatorCodec.h"
+
+#include <cmath>
+
+namespace {
+
+// MFC's Trim: the C locale's white space.
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// 0 <= v < limit; NaN fails.
+bool InRange(double v, double limit)
+{
+    return v >= 0 && v < limit;
+}
+
+} // namespace
+
+CGeoPoint::CGeoPoint()
+    : m_dLatitude(0.0), m_dLongitude(0.0),
+      m_dLatitudeDegree(0.0), m_dLatitudeMinute(0.0), m_dLatitudeSecond(0.0),
+      m_dLongitudeDegree(0.0), m_dLongitudeMinute(0.0), m_dLongitudeSecond(0.0)
+{
+}
+
+CGeoPoint::~CGeoPoint() = default;
+
+bool CGeoPoint::SetLatitudeDMS(double degrees, double minutes, double seconds, char hemisphere)
+{
+    if (!InRange(degrees, 90) || !InRange(minutes, 60) || !InRange(seconds, 60))
+        return false;
+    m_dLatitudeDegree = degrees;
+    m_dLatitudeMinute = minutes;
+    m_dLatitudeSecond = seconds;
+    m_dLatitude = (seconds * (1.0 / 3600) + minutes * (1.0 / 60)) + degrees;
+    if (hemisphere == 'S')
+        m_dLatitude = -m_dLatitude;
+    return true;
+}
+
+bool CGeoPoint::SetLongitudeDMS(double degrees, double minutes, double seconds, char hemisphere)
+{
+    if (!InRange(degrees, 180) || !InRange(minutes, 60) || !InRange(seconds, 60))
+        return false;
+    m_dLongitudeDegree = degrees;
+    m_dLongitudeMinute = minutes;
+    m_dLongitudeSecond = seconds;
+    m_dLongitude = (seconds * (1.0 / 3600) + minutes * (1.0 / 60)) + degrees;
+    if (hemisphere == 'W')
+        m_dLongitude = -m_dLongitude;
+    return true;
+}
+
+bool CGeoPoint::SetLatitude(double value)
+{
+    // The real value, not its whole part: 90.5 is no latitude (fault c). NaN fails too.
+    if (!(std::fabs(value) <= 90))
+        return false;
+    m_dLatitude = value;
+    LatitudeToDMS();
+    return true;
+}
+
+bool CGeoPoint::SetLongitude(double value)
+{
+    if (!(std::fabs(value) <= 180))
+        return false;
+    m_dLongitude = value;
+    LongitudeToDMS();
+    return true;
+}
+
+bool CGeoPoint::SetLocator(std::string text)
+{
+    if (text.size() < 6)
+        return false;
+    std::string::size_type first = 0;
+    std::string::size_type last = text.size();
+    while (first < last && IsBlank(text[first]))
+        ++first;
+    while (last > first && IsBlank(text[last - 1]))
+        --last;
+    // Blanks are no square: a text that trims below 6 is refused too (fault e).
+    if (last - first < 6)
+        return false;
+
+    m_strLocator = text.substr(first, last - first);
+    if (m_strLocator.size() > 10)
+        m_strLocator.resize(10);
+    PadLocator(m_strLocator);
+    const LatLon p = DecodeLocator(m_strLocator);
+    m_dLongitude = p.Longitude;
+    m_dLatitude = p.Latitude;
+    LatitudeToDMS();
+    LongitudeToDMS();
+    return true;
+}
+
+std::string CGeoPoint::GetLocator()
+{
+    m_strLocator = EncodeLocator(m_dLatitude, m_dLongitude);
+    return m_strLocator;
+}
+
+double CGeoPoint::GetLatitude() { return m_dLatitude; }
+double CGeoPoint::GetLongitude() { return m_dLongitude; }
+double CGeoPoint::GetLatitudeDegree() { return m_dLatitudeDegree; }
+double CGeoPoint::GetLatitudeMinute() { return m_dLatitudeMinute; }
+double CGeoPoint::GetLatitudeSecond() { return m_dLatitudeSecond; }
+double CGeoPoint::GetLongitudeDegree() { return m_dLongitudeDegree; }
+double CGeoPoint::GetLongitudeMinute() { return m_dLongitudeMinute; }
+double CGeoPoint::GetLongitudeSecond() { return m_dLongitudeSecond; }
+
+void CGeoPoint::ToDMS(double value, double& degrees, double& minutes, double& seconds)
+{
+    const double a = value < 0 ? -value : value;
+    degrees = std::floor(a);
+    const double m = (a - degrees) * 60;
+    minutes = std::floor(m);
+    const double s = (m - minutes) * 60 + 0.0075;
+    const double hundredths = std::floor(s * 100);
+    // 60.00 seconds is the next minute (fault d): shown and fed back it would read as 0.
+    if (hundredths >= 6000) {
+        seconds = 0.0;
+        minutes += 1;
+        if (minutes >= 60) {
+            minutes = 0.0;
+            degrees += 1;
+        }
+        return;
+    }
+    seconds = hundredths * 0.01;
+}
+
+void CGeoPoint::LatitudeToDMS()
+{
+    ToDMS(m_dLatitude, m_dLatitudeDegree, m_dLatitudeMinute, m_dLatitudeSecond);
+}
+
+void CGeoPoint::LongitudeToDMS()
+{
+    ToDMS(m_dLongitude, m_dLongitudeDegree, m_dLongitudeMinute, m_dLongitudeSecond);
+}

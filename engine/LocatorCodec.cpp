@@ -1,0 +1,91 @@
+#include "LocatorCodec.h"
+
+#include <cmath>
+#include <cstddef>
+
+namespace {
+
+// The scaled fields of one axis: x is the position in units of the first field's step,
+// with the 1e-7 added once, before anything is cut off.
+void EncodeAxis(double x, char out[5])
+{
+    // Outside [0, 18) there is no field letter: "S" would not exist, and below the first
+    // row the whole part and the floor disagree. The edge rows/columns take those (fault b).
+    // NaN lands here too, in the first row, so no cast below ever sees it.
+    if (!(x >= 0.0)) {
+        out[0] = 'A'; out[1] = '0'; out[2] = 'A'; out[3] = '0'; out[4] = 'A';
+        return;
+    }
+    if (x >= 18.0) {
+        out[0] = 'R'; out[1] = '9'; out[2] = 'X'; out[3] = '9'; out[4] = 'X';
+        return;
+    }
+    out[0] = static_cast<char>('A' + static_cast<int>(x));
+    x = (x - std::floor(x)) * 10;
+    out[1] = static_cast<char>('0' + static_cast<int>(x));
+    x = (x - std::floor(x)) * 24;
+    out[2] = static_cast<char>('A' + static_cast<int>(x));
+    x = (x - std::floor(x)) * 10;
+    out[3] = static_cast<char>('0' + static_cast<int>(x));
+    x = (x - std::floor(x)) * 24;
+    out[4] = static_cast<char>('A' + static_cast<int>(x));
+}
+
+bool IsLetter(char c) { return c >= 'A' && c <= 'Z'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+} // namespace
+
+std::string EncodeLocator(double latitude, double longitude)
+{
+    // Each axis runs on its own: the steps of Part 1.1 never mix x and y.
+    char lon[5];
+    char lat[5];
+    EncodeAxis((longitude + 180) * 0.05 + 0.0000001, lon);
+    EncodeAxis((latitude + 90) * 0.1 + 0.0000001, lat);
+
+    std::string text;
+    text.reserve(10);
+    for (int i = 0; i < 5; ++i) {
+        text += lon[i];
+        text += lat[i];
+    }
+    return text;
+}
+
+bool IsValidLocator(const std::string& text)
+{
+    return text.size() >= 6
+        && IsLetter(text[0]) && IsLetter(text[1])
+        && IsDigit(text[2]) && IsDigit(text[3])
+        && IsLetter(text[4]) && IsLetter(text[5]);
+}
+
+void PadLocator(std::string& text)
+{
+    // A 7-character text has no square of its own: it stands for its 6-character one.
+    if (text.size() == 7)
+        text.resize(6);
+    if (text.size() == 6)
+        text += "55AA";
+    if (text.size() == 8)
+        text += "LL";
+}
+
+LatLon DecodeLocator(const std::string& text)
+{
+    int e[10] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    const std::size_t n = text.size() < 10 ? text.size() : 10;
+    for (std::size_t i = 0; i < n; ++i)
+        e[i] = static_cast<signed char>(text[i]) - 65;
+    e[2] += 17;
+    e[3] += 17;
+    e[6] += 17;
+    e[7] += 17;
+
+    // Summed left to right in exactly this order: the last bit of the result depends on it.
+    LatLon p;
+    p.Longitude = e[8] * (1.0 / 2880) + e[4] * (1.0 / 12) + e[6] * (1.0 / 120) + e[0] * 20 + 2 * e[2] - 180;
+    p.Latitude = e[9] * (1.0 / 5760) + e[5] * (1.0 / 24) + e[7] * (1.0 / 240) + e[1] * 10 + e[3] - 90;
+    return p;
+}

@@ -1,0 +1,26 @@
+// Locator codec (Part 1.1): IARU locators to positions and back, and the two text rules
+// (the check of the first six characters, the completion of short locators).
+#pragma once
+
+#include <string>
+
+struct LatLon {
+    double Latitude;
+    double Longitude;
+};
+
+// Ten characters, always; 6- and 8-character forms are its prefixes. Positions beyond
+// the grid go to the first or last row/column instead of the non-existent "S" (fault b).
+std::string EncodeLocator(double latitude, double longitude);
+
+// At least 6 characters, the first six letter letter digit digit letter letter
+// ("A"-"Z", "0"-"9", upper case only). Characters after the sixth are not examined.
+bool IsValidLocator(const std::string& text);
+
+// 6 characters gain "55AA", 7 characters become their first six plus "55AA" (fault e),
+// 8 characters gain "LL"; other lengths stay as they are.
+void PadLocator(std::string& text);
+
+// South-west corner of the square the text names. Decodes whatever it is given:
+// missing positions count as "A" (digits then as 17), characters after the tenth are ignored.
+LatLon DecodeLocator(const std::string& text);

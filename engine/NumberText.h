@@ -1,0 +1,17 @@
+// Reading numbers from the texts of the window's boxes (Part 2.3), shared by the window
+// and the command-line companion. No platform dependency.
+#pragma once
+
+#include <string>
+
+// The leading whole number as atoi reads it (leading blanks, optional sign, digits up to
+// the first other character; no digits give 0), except that it never overflows: it
+// saturates at +-INT_MAX, so a 15-digit text counts as huge and std::abs of the result
+// is always defined.
+int IntegerValue(const std::string& text);
+
+// The longest leading decimal number as atof reads it (leading blanks, optional sign,
+// digits with an optional point, an optional exponent), converted by strtod; 0 when there
+// is none. Only decimal numbers: "inf", "nan" and hexadecimal texts read as 0 (or as
+// their leading "0"), so every runtime reads the same texts the same way.
+double RealValue(const std::string& text);
