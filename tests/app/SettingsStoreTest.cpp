@@ -8,19 +8,14 @@
 
 namespace
 {
-// The text values in the order the calculator loads them.
-const char* const kTextNames[] = {"Locator",         "Location1",       "Location2",
-                                  "LatitudeDegree",  "LatitudeMinute",  "LatitudeSecond",
-                                  "LongitudeDegree", "LongitudeMinute", "LongitudeSecond",
-                                  "LongitudeDecimal", "LatitudeDecimal"};
-struct ListSpec { const char* name; std::vector<const char*> entries; };
-const ListSpec kLists[] = {{"LatitudeWorld", {"N", "S"}},
-                           {"LongitudeWorld", {"E", "W"}},
-                           {"LocatorChars", {"6", "8", "10"}}};
+// The text values in the order the calculator loads them, then the lists with their entries.
+const char* const kTextNames[] = {"Locator",         "Location1",       "Location2",       "LatitudeDegree",
+                                  "LatitudeMinute",  "LatitudeSecond",  "LongitudeDegree", "LongitudeMinute",
+                                  "LongitudeSecond", "LongitudeDecimal", "LatitudeDecimal"};
+const std::vector<std::vector<const char*>> kLists = {
+    {"LatitudeWorld", "N", "S"}, {"LongitudeWorld", "E", "W"}, {"LocatorChars", "6", "8", "10"}};
 
-struct RawValue { LONG result; DWORD type; std::string data; };
-
-// Real edit boxes and drop-down lists bound to the value names, and a scratch key of our own:
+// Real edit boxes and drop-down lists for the values, and a scratch key of the test's own:
 // the tests run in parallel in one Wine prefix.
 class SettingsStoreTest : public ::testing::Test
 {
@@ -31,20 +26,17 @@ protected:
                    std::to_string(::GetCurrentProcessId()))
     {
         ::RegDeleteTreeA(HKEY_CURRENT_USER, m_strKey.c_str());
-        int id = 1000;
         for (const char* name : kTextNames)
+            m_boxes[name].Attach(m_host.AddControl("EDIT", WS_BORDER | ES_AUTOHSCROLL, 0, 10, 10, 100, 20));
+        for (const auto& entries : kLists)
         {
-            m_boxes[name].Attach(m_host.AddControl("EDIT", WS_BORDER | ES_AUTOHSCROLL, id++, 10, 10, 100, 20));
-        }
-        for (const ListSpec& spec : kLists)
-        {
-            CComboBox& list = m_lists[spec.name];
-            list.Attach(m_host.AddControl("COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, id++, 10, 40, 60, 80));
-            for (const char* entry : spec.entries)
-                list.AddString(entry);
+            CComboBox& list = m_lists[entries[0]];
+            list.Attach(m_host.AddControl("COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, 0, 10, 40, 60, 80));
+            for (size_t i = 1; i < entries.size(); ++i)
+                list.AddString(entries[i]);
             list.SetCurSel(0);
         }
-        // The degree box takes two digits when typed, as in the calculator.
+        // Two digits when typed, as in the calculator.
         m_boxes["LatitudeDegree"].ModifyStyle(0, ES_NUMBER);
         m_boxes["LatitudeDegree"].LimitText(2);
     }
@@ -64,11 +56,6 @@ protected:
             lists.push_back({name, &m_lists[name]});
         return lists;
     }
-    void FillBoxes(const std::string& text)
-    {
-        for (auto& box : m_boxes)
-            box.second.SetWindowText(text);
-    }
     void Put(const char* name, DWORD type, const void* data, DWORD size)
     {
         HKEY key = nullptr;
@@ -79,18 +66,17 @@ protected:
     }
     void PutText(const char* name, const std::string& text) { Put(name, REG_SZ, text.c_str(), text.size() + 1); }
     void PutNumber(const char* name, DWORD value) { Put(name, REG_DWORD, &value, sizeof(value)); }
-    RawValue Query(const std::string& keyPath, const char* name)
+    // The stored data with its type as its first byte; empty when there is no such value.
+    std::string Stored(const std::string& keyPath, const char* name)
     {
-        RawValue value = {ERROR_FILE_NOT_FOUND, REG_NONE, std::string(64, '\0')};
         HKEY key = nullptr;
+        std::string data(64, '\0');
+        DWORD type = 0, size = data.size();
         if (::RegOpenKeyExA(HKEY_CURRENT_USER, keyPath.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-            return value;
-        DWORD size = value.data.size();
-        value.result = ::RegQueryValueExA(key, name, nullptr, &value.type,
-                                          reinterpret_cast<BYTE*>(&value.data[0]), &size);
-        value.data.resize(value.result == ERROR_SUCCESS ? size : 0);
+            return "";
+        LONG result = ::RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&data[0]), &size);
         ::RegCloseKey(key);
-        return value;
+        return result == ERROR_SUCCESS ? static_cast<char>(type) + data.substr(0, size) : "";
     }
     bool KeyExists(const std::string& keyPath)
     {
@@ -107,11 +93,11 @@ protected:
     std::map<std::string, CComboBox> m_lists;
 };
 
-// Logs the text and selection changes that reach a control, to see the load's order.
+// Logs the text and selection changes that reach a control.
 class CLoggingWnd : public CWnd
 {
 public:
-    CLoggingWnd(const char* name, std::vector<std::string>& log) : m_strName(name), m_log(log) {}
+    CLoggingWnd(const std::string& name, std::vector<std::string>& log) : m_strName(name), m_log(log) {}
 
 protected:
     LRESULT WindowProc(UINT msg, WPARAM, LPARAM) override
@@ -127,35 +113,33 @@ private:
 };
 }
 
-TEST_F(SettingsStoreTest, EveryGroupRoundTripsWithItsTextsAndListSelections)
+TEST_F(SettingsStoreTest, EveryGroupRoundTripsAndTextsKeepAtMostFifteenCharacters)
 {
     m_lists["LatitudeWorld"].SetCurSel(1);
     m_lists["LongitudeWorld"].SetCurSel(1);
-    m_lists["LocatorChars"].SetCurSel(2);
     SaveSettings(m_strKey, {{"LatitudeDegree", "52"}, {"LatitudeMinute", "31"}, {"LatitudeSecond", "0"},
                             {"LongitudeDegree", "13"}, {"LongitudeMinute", "22"}, {"LongitudeSecond", "30.00"}},
                  Lists({"LatitudeWorld", "LongitudeWorld", "LocatorChars"}));
+    m_lists["LocatorChars"].SetCurSel(2);
     SaveSettings(m_strKey, {{"LatitudeDecimal", "-52.520833"}, {"LongitudeDecimal", "13.375000"}},
                  Lists({"LocatorChars"}));
-    SaveSettings(m_strKey, {{"Locator", "JO62QM55AA"}}, Lists({"LocatorChars"}));
-    // Texts are kept exactly as the boxes held them: no trimming, no change of case.
+    SaveSettings(m_strKey, {{"Locator", "JO62QM55AAabcdefgh"}}, Lists({"LocatorChars"}));
+    // Exactly as the boxes held them: no trimming, no change of case.
     SaveSettings(m_strKey, {{"Location1", "JO62QM"}, {"Location2", " io91wm "}}, {});
 
-    RawValue text = Query(m_strKey, "LongitudeSecond");
-    EXPECT_EQ(static_cast<DWORD>(REG_SZ), text.type);
-    EXPECT_EQ(std::string("30.00", 6), text.data);
-    RawValue number = Query(m_strKey, "LocatorChars");
-    EXPECT_EQ(static_cast<DWORD>(REG_DWORD), number.type);
-    EXPECT_EQ(std::string("\x02\0\0\0", 4), number.data);
+    EXPECT_EQ(std::string("\x01" "30.00", 7), Stored(m_strKey, "LongitudeSecond"));
+    EXPECT_EQ(std::string("\x01" "JO62QM55AAabcde", 17), Stored(m_strKey, "Locator"));
+    EXPECT_EQ(std::string("\x04\x02\0\0\0", 5), Stored(m_strKey, "LocatorChars"));
 
-    FillBoxes("");
+    for (auto& box : m_boxes)
+        box.second.SetWindowText("");
     for (auto& list : m_lists)
         list.second.SetCurSel(0);
     Load();
     const std::map<std::string, std::string> expected = {
         {"LatitudeDegree", "52"},          {"LatitudeMinute", "31"},          {"LatitudeSecond", "0"},
         {"LongitudeDegree", "13"},         {"LongitudeMinute", "22"},         {"LongitudeSecond", "30.00"},
-        {"LatitudeDecimal", "-52.520833"}, {"LongitudeDecimal", "13.375000"}, {"Locator", "JO62QM55AA"},
+        {"LatitudeDecimal", "-52.520833"}, {"LongitudeDecimal", "13.375000"}, {"Locator", "JO62QM55AAabcde"},
         {"Location1", "JO62QM"},           {"Location2", " io91wm "}};
     for (const auto& value : expected)
         EXPECT_EQ(value.second, WindowText(m_boxes[value.first])) << value.first;
@@ -164,78 +148,53 @@ TEST_F(SettingsStoreTest, EveryGroupRoundTripsWithItsTextsAndListSelections)
     EXPECT_EQ(2, m_lists["LocatorChars"].GetCurSel());
 }
 
-TEST_F(SettingsStoreTest, SaveKeepsFifteenCharactersAndOverwritesEarlierValues)
+TEST_F(SettingsStoreTest, MissingKeyOrUnfitValuesKeepTheirFieldsAndTheRestStillLoads)
 {
-    SaveSettings(m_strKey, {{"Locator", "JO62QM"}}, {});
-    SaveSettings(m_strKey, {{"Locator", "ABCDEFGHIJKLMNOPQRS"}, {"Location1", "ABCDEFGHIJKLMNO"}}, {});
-    EXPECT_EQ(std::string("ABCDEFGHIJKLMNO", 16), Query(m_strKey, "Locator").data);
-    EXPECT_EQ(std::string("ABCDEFGHIJKLMNO", 16), Query(m_strKey, "Location1").data);
-
+    for (auto& box : m_boxes)
+        box.second.SetWindowText("keep");
     Load();
-    EXPECT_EQ("ABCDEFGHIJKLMNO", WindowText(m_boxes["Locator"]));
-}
-
-TEST_F(SettingsStoreTest, MissingKeyLeavesEveryFieldAndIsNotCreated)
-{
-    FillBoxes("keep");
-    m_lists["LocatorChars"].SetCurSel(1);
-    Load();
-    for (const char* name : kTextNames)
-        EXPECT_EQ("keep", WindowText(m_boxes[name])) << name;
-    EXPECT_EQ(0, m_lists["LatitudeWorld"].GetCurSel());
-    EXPECT_EQ(1, m_lists["LocatorChars"].GetCurSel());
+    EXPECT_EQ("keep", WindowText(m_boxes["LatitudeDecimal"]));
     EXPECT_FALSE(KeyExists(m_strKey));
-}
 
-TEST_F(SettingsStoreTest, ValueThatDoesNotFitKeepsItsFieldAndTheRestStillLoads)
-{
-    PutText("Location1", "ABCDEFGHIJKLMNOP");                 // 17 bytes with its NUL
-    Put("Location2", REG_BINARY, "ABCDEFGHIJKLMNOP", 16);      // 16 bytes, no NUL
+    PutText("Location1", "ABCDEFGHIJKLMNOP");            // 17 bytes with its NUL
+    Put("Location2", REG_BINARY, "ABCDEFGHIJKLMNOP", 16); // 16 bytes, no NUL
     Put("LatitudeMinute", REG_BINARY, "12345678901234567890", 20);
-    const DWORD digits = 0x3937;                               // "79" read as text: the type is not looked at
+    const DWORD digits = 0x3937;                          // read as the text "79": the type is not looked at
     Put("LongitudeDegree", REG_DWORD, &digits, sizeof(digits));
     PutText("LatitudeSecond", "");
-    PutText("LatitudeDegree", "123");                          // set whole, past the typing limit
+    PutText("LatitudeDegree", "123");                     // set whole, past the typing limit
     PutText("LongitudeMinute", "ABCDEFGHIJKLMNO");
-    PutText("LatitudeDecimal", "-52.520833");
     const ULONGLONG wide = 1;
     Put("LatitudeWorld", REG_QWORD, &wide, sizeof(wide));
-    PutText("LongitudeWorld", "1");                            // "1" and its NUL: a non-zero number
-    FillBoxes("keep");
-
+    PutText("LongitudeWorld", "1");                       // '1' and a NUL: a non-zero number
     Load();
-    EXPECT_EQ("keep", WindowText(m_boxes["Locator"]));
-    EXPECT_EQ("keep", WindowText(m_boxes["Location1"]));
-    EXPECT_EQ("keep", WindowText(m_boxes["Location2"]));
-    EXPECT_EQ("keep", WindowText(m_boxes["LatitudeMinute"]));
-    EXPECT_EQ("123", WindowText(m_boxes["LatitudeDegree"]));
-    EXPECT_EQ("", WindowText(m_boxes["LatitudeSecond"]));
-    EXPECT_EQ("79", WindowText(m_boxes["LongitudeDegree"]));
-    EXPECT_EQ("ABCDEFGHIJKLMNO", WindowText(m_boxes["LongitudeMinute"]));
-    EXPECT_EQ("-52.520833", WindowText(m_boxes["LatitudeDecimal"]));
+    const std::map<std::string, std::string> expected = {
+        {"Locator", "keep"},      {"Location1", "keep"},       {"Location2", "keep"},
+        {"LatitudeMinute", "keep"}, {"LongitudeDegree", "79"}, {"LatitudeSecond", ""},
+        {"LatitudeDegree", "123"}, {"LongitudeMinute", "ABCDEFGHIJKLMNO"}, {"LatitudeDecimal", "keep"}};
+    for (const auto& value : expected)
+        EXPECT_EQ(value.second, WindowText(m_boxes[value.first])) << value.first;
     EXPECT_EQ(0, m_lists["LatitudeWorld"].GetCurSel());
     EXPECT_EQ(1, m_lists["LongitudeWorld"].GetCurSel());
-    EXPECT_EQ(0, m_lists["LocatorChars"].GetCurSel());
 }
 
 TEST_F(SettingsStoreTest, StoredNumbersSelectListEntriesByTheirRules)
 {
     struct Case { const char* name; DWORD stored; int before; int after; };
     const Case cases[] = {
-        {"LocatorChars", 1, 0, 1},          {"LocatorChars", 2, 0, 2},
-        {"LocatorChars", 0, 1, 1},          {"LocatorChars", 3, 0, 0},
-        {"LocatorChars", 0xFFFFFFFF, 0, 0}, {"LocatorChars", 0x101, 0, 0},
-        {"LatitudeWorld", 5, 0, 1},         {"LatitudeWorld", 0xFFFFFFFF, 0, 1},
+        {"LocatorChars", 1, 0, 1},          {"LocatorChars", 2, 0, 2},     {"LocatorChars", 0, 1, 1},
+        {"LocatorChars", 3, 0, 0},          {"LocatorChars", 0xFFFFFFFF, 0, 0},
+        {"LocatorChars", 0x101, 0, 0},      {"LatitudeWorld", 5, 0, 1},    {"LatitudeWorld", 0xFFFFFFFF, 0, 1},
         {"LongitudeWorld", 0x100, 0, 1},    {"LongitudeWorld", 0, 1, 0},
     };
     for (const Case& c : cases)
     {
         SCOPED_TRACE(std::string(c.name) + " = " + std::to_string(c.stored));
-        ::RegDeleteTreeA(HKEY_CURRENT_USER, m_strKey.c_str());
         PutNumber(c.name, c.stored);
         m_lists[c.name].SetCurSel(c.before);
         Load();
         EXPECT_EQ(c.after, m_lists[c.name].GetCurSel());
+        ::RegDeleteTreeA(HKEY_CURRENT_USER, m_strKey.c_str());
     }
 }
 
@@ -243,18 +202,14 @@ TEST_F(SettingsStoreTest, LoadSetsTheTextsInTheirOrderThenTheLists)
 {
     std::vector<std::string> log;
     std::vector<std::unique_ptr<CLoggingWnd>> loggers;
-    for (auto& control : m_boxes)
-    {
-        PutText(control.first.c_str(), "1");
-        loggers.push_back(std::make_unique<CLoggingWnd>(control.first.c_str(), log));
-        loggers.back()->SubclassWindow(control.second);
-    }
-    for (auto& control : m_lists)
-    {
-        PutNumber(control.first.c_str(), 1);
-        loggers.push_back(std::make_unique<CLoggingWnd>(control.first.c_str(), log));
-        loggers.back()->SubclassWindow(control.second);
-    }
+    auto watch = [&](const std::string& name, HWND control) {
+        loggers.push_back(std::make_unique<CLoggingWnd>(name, log));
+        loggers.back()->SubclassWindow(control);
+    };
+    for (auto& box : m_boxes)
+        PutText(box.first.c_str(), "1"), watch(box.first, box.second);
+    for (auto& list : m_lists)
+        PutNumber(list.first.c_str(), 1), watch(list.first, list.second);
 
     Load();
     std::vector<std::string> expected(std::begin(kTextNames), std::end(kTextNames));
@@ -290,8 +245,8 @@ TEST_F(SettingsStoreTest, KeyThatCannotBeWrittenStillLoadsAndSavesNothingSilentl
     m_lists["LocatorChars"].SetCurSel(2);
     SaveSettings(m_strKey, {{"Locator", "IO91WM"}}, Lists({"LocatorChars"}));
     SaveSettings(uncreatable, {{"Locator", "IO91WM"}}, Lists({"LocatorChars"}));
-    EXPECT_EQ(std::string("JO62QM", 7), Query(m_strKey, "Locator").data);
-    EXPECT_EQ(std::string("\x01\0\0\0", 4), Query(m_strKey, "LocatorChars").data);
+    EXPECT_EQ(std::string("\x01JO62QM", 8), Stored(m_strKey, "Locator"));
+    EXPECT_EQ(std::string("\x04\x01\0\0\0", 5), Stored(m_strKey, "LocatorChars"));
     EXPECT_FALSE(KeyExists(uncreatable));
     EXPECT_TRUE(messages.m_calls.empty());
 }
