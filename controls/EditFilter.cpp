@@ -50,6 +50,12 @@ void CEditFilter::PassToDefault()
     m_pEdit->Default();
 }
 
+void CEditFilter::DefaultIfAccepted(char ch)
+{
+    if (AcceptChar(ch))
+        PassToDefault();
+}
+
 void CEditFilter::RefreshText()
 {
     m_pEdit->RefreshText();

@@ -30,6 +30,7 @@ public:
 
 protected:
     void PassToDefault();
+    void DefaultIfAccepted(char ch);
     void RefreshText();
     bool AcceptChar(char ch);
 

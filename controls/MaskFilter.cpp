@@ -40,8 +40,7 @@ void CMaskFilter::HandleChar(char ch)
         return;
     if (m_strMask.empty())
     {
-        if (AcceptChar(ch))
-            PassToDefault();
+        DefaultIfAccepted(ch);
         return;
     }
     const int maskLength = static_cast<int>(m_strMask.size());
@@ -56,8 +55,8 @@ void CMaskFilter::HandleChar(char ch)
         // positions, so it only steps back.
         if (ch == '\b' && start != length)
             SendKeyDown(VK_LEFT);
-        else if (AcceptChar(ch))
-            PassToDefault();
+        else
+            DefaultIfAccepted(ch);
         return;
     }
     const char maskChar = m_strMask[start];
@@ -82,11 +81,12 @@ void CMaskFilter::HandleKeyDown(UINT virtualKey)
         PassToDefault();
         return;
     }
-    // Delete may only shorten the text from its end.
+    // Delete may only shorten the text from its end: the selection reaches the end, or the
+    // caret stands on the last character.
     int start = 0, end = 0;
     ReadSelection(start, end);
     const int length = static_cast<int>(ReadText().size());
-    if (end == length || (start == end && start == length - 1))
+    if (end == length || start == length - 1)
         PassToDefault();
 }
 

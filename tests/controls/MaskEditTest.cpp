@@ -37,7 +37,7 @@ TEST(MaskEdit, ClipboardAndSetTextAreCutBackToThePattern)
     EXPECT_TRUE(drive.Holds("JO65AB", 0));
     box.SetMask("**##**##**");
     EXPECT_TRUE(drive.Holds("JO65AB", 0)); // the cut characters stay gone
-    EXPECT_TRUE(drive.At("", 0).Paste("JO6X").Holds("JO6", 0)); // the selection from before
+    EXPECT_TRUE(drive.At("JO", 2).Paste("6X5").Holds("JO6", 2)); // the selection from before
     EXPECT_TRUE(drive.At("JO65AB", 2, 4).Send(WM_CUT).Holds("JO65AB", 2, 4));
     EXPECT_EQ("65", drive.Clipboard());
     EXPECT_TRUE(drive.At("JO65AB", 4, 6).Send(WM_CUT).Holds("JO65", 4));
