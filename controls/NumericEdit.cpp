@@ -1,0 +1,6 @@
+#include "NumericEdit.h"
+
+CNumericEdit::CNumericEdit(int wholeDigits, int decimalDigits)
+    : CFilteredEdit<CNumberFilter>(wholeDigits, decimalDigits)
+{
+}
