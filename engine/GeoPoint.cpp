@@ -57,7 +57,7 @@ bool CGeoPoint::SetLongitudeDMS(double degrees, double minutes, double seconds, 
 
 bool CGeoPoint::SetLatitude(double value)
 {
-    // The real value, not its whole part: 90.5 is no latitude (fault c). NaN fails too.
+    // The real value, not its whole part: 90.5 is no latitude NaN fails too.
     if (!(std::fabs(value) <= 90))
         return false;
     m_dLatitude = value;
@@ -84,7 +84,7 @@ bool CGeoPoint::SetLocator(std::string text)
         ++first;
     while (last > first && IsBlank(text[last - 1]))
         --last;
-    // Blanks are no square: a text that trims below 6 is refused too (fault e).
+    // Blanks are no square: a text that trims below 6 is refused too.
     if (last - first < 6)
         return false;
 
@@ -117,13 +117,14 @@ double CGeoPoint::GetLongitudeSecond() { return m_dLongitudeSecond; }
 
 void CGeoPoint::ToDMS(double value, double& degrees, double& minutes, double& seconds)
 {
-    const double a = value < 0 ? -value : value;
+    // fabs, not a test for below zero: -0 would otherwise show as "-0" degrees.
+    const double a = std::fabs(value);
     degrees = std::floor(a);
     const double m = (a - degrees) * 60;
     minutes = std::floor(m);
     const double s = (m - minutes) * 60 + 0.0075;
     const double hundredths = std::floor(s * 100);
-    // 60.00 seconds is the next minute (fault d): shown and fed back it would read as 0.
+    // 60.00 seconds is the next minute: shown and fed back it would read as 0.
     if (hundredths >= 6000) {
         seconds = 0.0;
         minutes += 1;

@@ -105,8 +105,8 @@ TEST(CliRequests, DecimalChecksTheRealValue)
     EXPECT_EQ(Ok("decimal 90 -180"), "AR09AX 90 0 0.00 N 180 0 0.00 W");
     EXPECT_EQ(Ok("decimal -90 180"), "RA90XA 90 0 0.00 S 180 0 0.00 E");
     EXPECT_EQ(Ok("decimal 10.999999 0"), "JK00AX 11 0 0.00 N 0 0 0.00 E");
-    // Part 1.2 negates only values below zero, so -0 keeps its sign in the degrees.
-    EXPECT_EQ(Ok("decimal -0 -0.0000001"), "JJ00AA -0 0 0.00 N 0 0 0.00 W");
+    // -0 is shown as 0 degrees, north; a hair west of Greenwich is west.
+    EXPECT_EQ(Ok("decimal -0 -0.0000001"), "JJ00AA 0 0 0.00 N 0 0 0.00 W");
 }
 
 TEST(CliRequests, LocatorChecks)

@@ -1,6 +1,7 @@
-// Part 1.2: CGeoPoint, with the mended faults c, d and e.
+// CGeoPoint: the three notations, their ranges and refusals.
 #include "GeoPoint.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -112,7 +113,7 @@ TEST(GeoPoint, RefusesDegreesMinutesSecondsOutOfRangeAndChangesNothing)
     EXPECT_TRUE(p.SetLongitudeDMS(179.999, 0, 0, 'E'));
 }
 
-TEST(GeoPoint, DecimalSettersTestTheRealValue)  // fault c
+TEST(GeoPoint, DecimalSettersTestTheRealValue)
 {
     CGeoPoint p;
     ASSERT_TRUE(p.SetLatitude(12.5));
@@ -161,9 +162,14 @@ TEST(GeoPoint, DerivesPartsFromDecimalDegrees)
     EXPECT_EQ(LatitudeParts(p), "0 0 0.50");
     ASSERT_TRUE(p.SetLatitude(10 + 59.0 / 60 + 59.99 / 3600));
     EXPECT_EQ(LatitudeParts(p), "10 59 59.99");
+
+    // Minus zero is the equator: its parts carry no sign that "%.0f" would show.
+    ASSERT_TRUE(p.SetLatitude(-0.0));
+    EXPECT_EQ(LatitudeParts(p), "0 0 0.00");
+    EXPECT_FALSE(std::signbit(p.GetLatitudeDegree()));
 }
 
-TEST(GeoPoint, SecondsNeverShowSixty)  // fault d
+TEST(GeoPoint, SecondsNeverShowSixty)
 {
     CGeoPoint p;
     ASSERT_TRUE(p.SetLatitude(10.999999));
@@ -217,7 +223,7 @@ TEST(GeoPoint, TakesALocator)
     ASSERT_TRUE(q.SetLocator("JO62QM55"));
     EXPECT_EQ(Format("%f", q.GetLatitude()), "52.522743");
     EXPECT_EQ(Format("%f", q.GetLongitude()), "13.378819");
-    // Fault e: seven characters are the 6-character square.
+    // Seven characters are the 6-character square.
     ASSERT_TRUE(q.SetLocator("JO62QM9"));
     EXPECT_EQ(q.GetLatitude(), p.GetLatitude());
     EXPECT_EQ(q.GetLongitude(), p.GetLongitude());
@@ -227,7 +233,7 @@ TEST(GeoPoint, TakesALocator)
     EXPECT_EQ(q.GetLocator(), "QF56OD51CL");
 }
 
-TEST(GeoPoint, RefusesShortLocatorsAndChangesNothing)  // fault e for the trimmed length
+TEST(GeoPoint, RefusesShortLocatorsAndChangesNothing)  // also after trimming
 {
     CGeoPoint p;
     ASSERT_TRUE(p.SetLocator("KO85TS"));
