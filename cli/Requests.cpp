@@ -14,7 +14,7 @@ namespace cli {
 
 namespace {
 
-// The window's complaints (Part 2.3), word for word.
+// The window's complaints, word for word.
 const char kFirstLocation[] = "Please enter first location";
 const char kSecondLocation[] = "Please enter second location";
 const char kLatitudeDegrees[] = "Please enter Latitude Degrees";

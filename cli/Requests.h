@@ -1,5 +1,5 @@
 // The requests of locatrix-cli: the window's four calculations with the window's checks,
-// message texts and output formats (Part 2.3), on the engine alone.
+// message texts and output formats, on the engine alone.
 #pragma once
 
 #include <string>

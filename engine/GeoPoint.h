@@ -1,4 +1,4 @@
-// Geographic position (Part 1.2): one position as signed decimal degrees and as unsigned
+// Geographic position: one position as signed decimal degrees and as unsigned
 // degree/minute/second parts, plus its locator text.
 #pragma once
 
@@ -12,10 +12,10 @@ public:
     // 0 <= degrees < 90 (180), 0 <= minutes < 60, 0 <= seconds < 60; "S" ("W") negates.
     bool SetLatitudeDMS(double degrees, double minutes, double seconds, char hemisphere);
     bool SetLongitudeDMS(double degrees, double minutes, double seconds, char hemisphere);
-    // |value| <= 90 (180), not NaN (fault c).
+    // |value| <= 90 (180), not NaN.
     bool SetLatitude(double value);
     bool SetLongitude(double value);
-    // At least 6 characters after trimming (fault e); no character or case check.
+    // At least 6 characters after trimming; no character or case check.
     bool SetLocator(std::string text);
     // Ten characters of EncodeLocator; also becomes the stored locator text.
     std::string GetLocator();

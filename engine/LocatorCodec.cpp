@@ -10,7 +10,7 @@ namespace {
 void EncodeAxis(double x, char out[5])
 {
     // Outside [0, 18) there is no field letter: "S" would not exist, and below the first
-    // row the whole part and the floor disagree. The edge rows/columns take those (fault b).
+    // row the whole part and the floor disagree. The edge rows/columns take those.
     // NaN lands here too, in the first row, so no cast below ever sees it.
     if (!(x >= 0.0)) {
         out[0] = 'A'; out[1] = '0'; out[2] = 'A'; out[3] = '0'; out[4] = 'A';
@@ -38,7 +38,7 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::string EncodeLocator(double latitude, double longitude)
 {
-    // Each axis runs on its own: the steps of Part 1.1 never mix x and y.
+    // Each axis runs on its own: the steps never mix x and y.
     char lon[5];
     char lat[5];
     EncodeAxis((longitude + 180) * 0.05 + 0.0000001, lon);

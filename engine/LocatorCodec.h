@@ -1,4 +1,4 @@
-// Locator codec (Part 1.1): IARU locators to positions and back, and the two text rules
+// Locator codec: IARU locators to positions and back, and the two text rules
 // (the check of the first six characters, the completion of short locators).
 #pragma once
 
@@ -10,14 +10,14 @@ struct LatLon {
 };
 
 // Ten characters, always; 6- and 8-character forms are its prefixes. Positions beyond
-// the grid go to the first or last row/column instead of the non-existent "S" (fault b).
+// the grid go to the first or last row/column instead of the non-existent "S".
 std::string EncodeLocator(double latitude, double longitude);
 
 // At least 6 characters, the first six letter letter digit digit letter letter
 // ("A"-"Z", "0"-"9", upper case only). Characters after the sixth are not examined.
 bool IsValidLocator(const std::string& text);
 
-// 6 characters gain "55AA", 7 characters become their first six plus "55AA" (fault e),
+// 6 characters gain "55AA", 7 characters become their first six plus "55AA",
 // 8 characters gain "LL"; other lengths stay as they are.
 void PadLocator(std::string& text);
 

@@ -1,4 +1,4 @@
-// Reading numbers from the texts of the window's boxes (Part 2.3), shared by the window
+// Reading numbers from the texts of the window's boxes, shared by the window
 // and the command-line companion. No platform dependency.
 #pragma once
 

@@ -9,7 +9,7 @@ namespace locatrix {
 
 namespace {
 
-// An argument a hair beyond +-1 is rounding, not geometry (fault a). NaN (0/0) stays NaN,
+// An argument a hair beyond +-1 is rounding, not geometry. NaN (0/0) stays NaN,
 // which RoundValue turns into 0.
 double ClampedAcos(double v)
 {

@@ -1,4 +1,4 @@
-// Distance and bearing (Part 1.3): initial great-circle bearing and distance between a
+// Distance and bearing: initial great-circle bearing and distance between a
 // local and a distant locator, each rounded to one decimal place.
 #pragma once
 

@@ -1,4 +1,4 @@
-// The intermediate values of Part 1.3's formulas. CPathCalc computes its results from
+// The intermediate values of the bearing and distance formulas. CPathCalc computes its results from
 // these and nothing else; the native-vs-Wine comparison prints them to show that every
 // difference in a result starts at a sine, cosine or arc cosine of the runtime.
 #pragma once
@@ -23,7 +23,7 @@ struct CentralAngleTrace {
     double cosDeltaLambda;      // cos(lambda1 - lambda2)
     double cosPhi2, cosPhi1, sinPhi1, sinPhi2;
     double q;                   // law-of-cosines argument, unclamped
-    double d;                   // central angle: acos of q clamped to [-1, 1] (fault a)
+    double d;                   // central angle: acos of q clamped to [-1, 1]
 };
 
 struct BearingTrace {
@@ -32,7 +32,7 @@ struct BearingTrace {
     double sinDelta;
     double sinPhi2, cosD, sinPhi1, sinD, cosPhi1;
     double arg;                 // bearing arc cosine argument, unclamped
-    double acosArg;             // acos of arg clamped to [-1, 1] (fault a); NaN stays NaN
+    double acosArg;             // acos of arg clamped to [-1, 1]; NaN stays NaN
     double t;                   // bearing in radians before scaling and rounding
 };
 

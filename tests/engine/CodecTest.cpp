@@ -1,4 +1,4 @@
-// Part 1.1: the locator codec, with the mended faults b and e.
+// The locator codec, including the grid's edges and 7-character texts.
 #include "LocatorCodec.h"
 
 #include <gtest/gtest.h>
@@ -46,7 +46,7 @@ TEST(Codec, EncodesTheWorkedExamples)
     EXPECT_EQ(EncodeLocator(0, -0.0000025), "IJ90XA90XA");
 }
 
-TEST(Codec, NeverProducesTheFieldLetterS)  // fault b
+TEST(Codec, NeverProducesTheFieldLetterS)
 {
     EXPECT_EQ(EncodeLocator(90, 180), "RR99XX99XX");
     EXPECT_EQ(EncodeLocator(90, 0), "JR09AX09AX");
@@ -63,7 +63,7 @@ TEST(Codec, NeverProducesTheFieldLetterS)  // fault b
     const double nan = std::numeric_limits<double>::quiet_NaN();
     EXPECT_EQ(EncodeLocator(inf, -inf), "AR09AX09AX");
     EXPECT_EQ(EncodeLocator(nan, nan), "AA00AA00AA");
-    // Everything inside the grid stays as Part 1.1 encodes it.
+    // Everything inside the grid is encoded by the plain steps.
     EXPECT_EQ(EncodeLocator(-89.999999, -179.999999), "AA00AA00AA");
     EXPECT_EQ(EncodeLocator(89.999, 179.999), "RR99XX99VS");
 }
@@ -91,7 +91,7 @@ TEST(Codec, PadsSixSevenAndEightCharacters)
     struct Case { const char* in; const char* out; };
     const Case cases[] = {
         {"JO62QM", "JO62QM55AA"},
-        {"JO62QM5", "JO62QM55AA"},     // fault e: a 7-character text is its 6-character square
+        {"JO62QM5", "JO62QM55AA"},     // a 7-character text is its 6-character square
         {"JO62QM7", "JO62QM55AA"},
         {"JO62QM55", "JO62QM55LL"},
         {"JO62QM55L", "JO62QM55L"},

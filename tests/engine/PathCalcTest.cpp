@@ -1,4 +1,4 @@
-// Part 1.3: CPathCalc and RoundValue, with the mended fault a.
+// CPathCalc and RoundValue: bearing and distances to the tenth.
 #include "LocatorCodec.h"
 #include "PathCalc.h"
 #include "PathTrace.h"
@@ -79,7 +79,7 @@ TEST(PathCalc, SetLocationsChecksUpperCasesAndPads)
     // Refused: both fields as they were.
     EXPECT_EQ(Tenth(path.GetBearing()) + Tenth(path.GetKilometers()), good);
 
-    // 7 characters are the 6-character square (fault e), 8 are padded with LL, 9 decode
+    // 7 characters are the 6-character square, 8 are padded with LL, 9 decode
     // with an "A" for the missing tenth, more than 10 use the first ten.
     EXPECT_EQ(Results("JO62QM5", "KO85TS"), Results("JO62QM", "KO85TS"));
     EXPECT_EQ(Results("JO62QM55", "KO85TS"), Results("JO62QM55LL", "KO85TS"));
@@ -89,7 +89,7 @@ TEST(PathCalc, SetLocationsChecksUpperCasesAndPads)
     EXPECT_NE(Results("ZZ99ZZ", "JJ00AA"), "refused");
 }
 
-TEST(PathCalc, NearlyAntipodalLocatorsAreHalfTheWorldApart)  // fault a
+TEST(PathCalc, NearlyAntipodalLocatorsAreHalfTheWorldApart)
 {
     // The law-of-cosines argument comes out a bit below -1 for some of these; unclamped,
     // its arc cosine was NaN and the window showed 0.0.
@@ -114,7 +114,7 @@ TEST(PathCalc, NearlyAntipodalLocatorsAreHalfTheWorldApart)  // fault a
     EXPECT_GT(beyond, 0) << "no pair exercises the clamp on this runtime";
 }
 
-TEST(PathCalc, PathsAHairOffAMeridianHaveABearing)  // fault a
+TEST(PathCalc, PathsAHairOffAMeridianHaveABearing)
 {
     // The bearing's arc cosine argument is 23 units of the last place below -1: due south.
     std::string a = "AA05EP59RO";
@@ -128,7 +128,7 @@ TEST(PathCalc, PathsAHairOffAMeridianHaveABearing)  // fault a
     EXPECT_EQ(Results("RK99WW29FW", "RR99WX25EK").substr(0, 12), "360.0 4201.4");
 }
 
-TEST(PathCalc, NotANumberStaysNotANumberAndShowsAsZero)  // fault a
+TEST(PathCalc, NotANumberStaysNotANumberAndShowsAsZero)
 {
     // Two points on the (program's) pole at different longitudes: zero distance, 0/0 in
     // the bearing's argument.

@@ -2,7 +2,7 @@
 // a Windows program under Wine; compare.sh compares the two outputs line by line.
 // Every double is printed as its 64 bits in hex, every text as hex bytes, and the
 // window's formatted strings as they are. Path lines also carry every intermediate of
-// Part 1.3's formulas, so that a difference can be traced to the trigonometric call
+// the bearing and distance formulas, so that a difference can be traced to the trigonometric call
 // where it starts.
 //
 // engine_compare [COUNT [SEED]]
@@ -430,7 +430,7 @@ int main(int argc, char** argv)
     std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
 
     // The worked examples of Parts 1.3 and 2.3 come first, marked X: none may differ.
-    // Then the pairs of the engine tests for fault a, marked T.
+    // Then the pairs of the engine tests for clamped arc cosines, marked T.
     static const char* const examples[][2] = {
         {"JO62QM", "JO62QM"}, {"JJ00AA", "JJ10AA"}, {"JJ10AA", "JJ00AA"}, {"JJ00AA", "JJ01AA"},
         {"JJ01AA", "JJ00AA"}, {"JO62QM", "KO85TS"}, {"KO85TS", "JO62QM"}, {"JO62QM", "FN20XR"},
