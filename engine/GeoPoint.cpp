@@ -6,7 +6,7 @@
 
 namespace {
 
-// MFC's Trim: the C locale's white space.
+// Trimming takes the C locale's white space.
 bool IsBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
@@ -57,7 +57,7 @@ bool CGeoPoint::SetLongitudeDMS(double degrees, double minutes, double seconds, 
 
 bool CGeoPoint::SetLatitude(double value)
 {
-    // The real value, not its whole part: 90.5 is no latitude NaN fails too.
+    // The real value, not its whole part: 90.5 is no latitude. NaN fails too.
     if (!(std::fabs(value) <= 90))
         return false;
     m_dLatitude = value;
