@@ -14,43 +14,11 @@ CBoxDriver& CBoxDriver::At(const std::string& text, int start, int end)
     return *this;
 }
 
-CBoxDriver& CBoxDriver::Type(const std::string& chars)
-{
-    TypeChars(m_hBox, chars);
-    return *this;
-}
-
-CBoxDriver& CBoxDriver::Key(UINT virtualKey)
-{
-    PressKey(m_hBox, virtualKey);
-    return *this;
-}
-
-CBoxDriver& CBoxDriver::Paste(const std::string& text)
-{
-    SetClipboardText(m_host.m_hWnd, text);
-    return Send(WM_PASTE);
-}
-
-CBoxDriver& CBoxDriver::Send(UINT msg)
-{
-    ::SendMessageA(m_hBox, msg, 0, 0);
-    return *this;
-}
-
-CBoxDriver& CBoxDriver::Leave()
-{
-    ::SetFocus(m_hBox);
-    ::SetFocus(m_hOther);
-    return *this;
-}
-
 ::testing::AssertionResult CBoxDriver::Holds(const std::string& text, int start, int end) const
 {
     int selStart = 0, selEnd = 0;
     GetSelection(m_hBox, selStart, selEnd);
-    if (end < 0)
-        end = start;
+    end = end < 0 ? start : end;
     if (Text() == text && selStart == start && selEnd == end)
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "holds '" << Text() << "' (" << selStart << "," << selEnd

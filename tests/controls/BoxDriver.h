@@ -11,12 +11,14 @@ class CBoxDriver
 public:
     explicit CBoxDriver(CWnd& box, DWORD style = ES_UPPERCASE);
 
-    CBoxDriver& At(const std::string& text, int start, int end = -1); // set text, then select
-    CBoxDriver& Type(const std::string& chars);
-    CBoxDriver& Key(UINT virtualKey);
-    CBoxDriver& Paste(const std::string& text);
-    CBoxDriver& Send(UINT msg);
-    CBoxDriver& Leave(); // the focus goes to the box, then to the other one
+    // Sets the text (through WM_SETTEXT, so it is filtered), then the selection.
+    CBoxDriver& At(const std::string& text, int start, int end = -1);
+    CBoxDriver& Type(const std::string& chars) { TypeChars(m_hBox, chars); return *this; }
+    CBoxDriver& Key(UINT virtualKey) { PressKey(m_hBox, virtualKey); return *this; }
+    CBoxDriver& Send(UINT msg) { ::SendMessageA(m_hBox, msg, 0, 0); return *this; }
+    CBoxDriver& Paste(const std::string& text) { SetClipboardText(m_host.m_hWnd, text); return Send(WM_PASTE); }
+    // The focus goes to the box, then to the other one.
+    CBoxDriver& Leave() { ::SetFocus(m_hBox); ::SetFocus(m_hOther); return *this; }
 
     std::string Text() const { return WindowText(m_hBox); }
     std::string Clipboard() const { return GetClipboardText(m_host.m_hWnd); }
