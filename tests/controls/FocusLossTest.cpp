@@ -15,8 +15,9 @@ TEST(NumericFocusLoss, WithoutOptionsLeavingChangesNothing)
 
 TEST(NumericFocusLoss, TrimmingAndPadding)
 {
-    CNumericEdit box(3, 2);
+    CNumericEdit box;
     CBoxDriver drive(box);
+    FormatNumberBox(box, 3, 2, true);
     box.ModifyOptions(NUMF_TRIM_ZEROS, 0);
     EXPECT_TRUE(drive.At("007.5", 2).Leave().Holds("7.5", 2)); // the selection survives
     EXPECT_TRUE(drive.At("000", 0).Leave().Holds("0", 0));
@@ -37,8 +38,9 @@ TEST(NumericFocusLoss, TrimmingAndPadding)
 TEST(NumericFocusLoss, RangeMessageClampAndFocusReturn)
 {
     CMessageBoxRecorder messages;
-    CNumericEdit box(3, 2);
+    CNumericEdit box;
     CBoxDriver drive(box);
+    FormatNumberBox(box, 3, 2, true);
     box.SetRange(0, 12.5);
     box.ModifyOptions(NUMF_MESSAGE_INVALID, 0); // needs the focus option to act
     EXPECT_TRUE(drive.At("20", 0).Leave().Holds("20", 0));

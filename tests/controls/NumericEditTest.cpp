@@ -44,6 +44,8 @@ TEST(NumericEdit, LimitsSignRuleAndSeparators)
 {
     CNumericEdit plain, unsigned3(-3, 2);
     CBoxDriver drive(plain), other(unsigned3);
+    plain.SetSeparatorChars('.', ','); // whatever the user's locale
+    unsigned3.SetSeparatorChars('.', ',');
     EXPECT_TRUE(drive.At("-1234567890.123456", 0).Holds("-123456789.1234", 0));
     EXPECT_DOUBLE_EQ(-123456789.1234, plain.GetNumber());
     EXPECT_FALSE(unsigned3.IsNegativeAllowed());
@@ -69,8 +71,9 @@ TEST(NumericEdit, LimitsSignRuleAndSeparators)
 
 TEST(NumericEdit, PaddingAlwaysOrOnlyOutsideTyping)
 {
-    CNumericEdit box(3, 2);
+    CNumericEdit box;
     CBoxDriver drive(box);
+    FormatNumberBox(box, 3, 2, true);
     EXPECT_TRUE(box.ModifyOptions(NUMF_PAD_ALWAYS, 0));
     EXPECT_FALSE(box.ModifyOptions(NUMF_PAD_ALWAYS, 0));
     EXPECT_TRUE(drive.At("7", 1).Holds("7.00", 1));
