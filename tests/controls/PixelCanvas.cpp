@@ -29,31 +29,24 @@ COLORREF CPixelCanvas::Pixel(int x, int y) const
     return RGB(GetBValue(bgrx), GetGValue(bgrx), GetRValue(bgrx));
 }
 
-int CPixelCanvas::Count(COLORREF colour, RECT* bounds) const
+int CPixelCanvas::Count(COLORREF colour, RECT* bounds, int* longestRun) const
 {
-    int count = 0;
+    int count = 0, longest = 0;
     RECT box = {m_rect.right, m_rect.bottom, 0, 0};
     for (LONG y = 0; y < m_rect.bottom; ++y)
-        for (LONG x = 0; x < m_rect.right; ++x)
-            if (Pixel(x, y) == colour)
-            {
-                ++count;
-                box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
-                       std::max(box.bottom, y + 1)};
-            }
-    if (bounds)
-        *bounds = count ? box : RECT{};
-    return count;
-}
-
-int CPixelCanvas::LongestRun(COLORREF colour) const
-{
-    int longest = 0;
-    for (int y = 0; y < m_rect.bottom; ++y)
-        for (int x = 0, run = 0; x < m_rect.right; ++x)
+        for (LONG x = 0, run = 0; x < m_rect.right; ++x)
         {
             run = Pixel(x, y) == colour ? run + 1 : 0;
-            longest = std::max(longest, run);
+            if (!run)
+                continue;
+            ++count;
+            longest = std::max(longest, int(run));
+            box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
+                   std::max(box.bottom, y + 1)};
         }
-    return longest;
+    if (bounds)
+        *bounds = count ? box : RECT{};
+    if (longestRun)
+        *longestRun = longest;
+    return count;
 }

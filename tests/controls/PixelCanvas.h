@@ -11,10 +11,9 @@ public:
     CPixelCanvas& operator=(const CPixelCanvas&) = delete;
 
     COLORREF Pixel(int x, int y) const;
-    // How many pixels hold exactly this colour, and the box around them (empty when none).
-    int Count(COLORREF colour, RECT* bounds = nullptr) const;
-    // The longest horizontal run of pixels of exactly this colour.
-    int LongestRun(COLORREF colour) const;
+    // How many pixels hold exactly this colour, the box around them (empty when none) and the
+    // longest horizontal run of them.
+    int Count(COLORREF colour, RECT* bounds = nullptr, int* longestRun = nullptr) const;
 
     HDC m_hDC;
     RECT m_rect;
