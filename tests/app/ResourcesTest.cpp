@@ -7,7 +7,15 @@
 
 namespace
 {
-const WORD kEnglishUs = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
+// The bytes of one resource of this program in its language, empty when there is none.
+std::string ResourceBytes(LPCSTR type, int id)
+{
+    HRSRC info = ::FindResourceExA(nullptr, type, MAKEINTRESOURCEA(id), MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
+    if (!info)
+        return "";
+    return std::string(static_cast<const char*>(::LockResource(::LoadResource(nullptr, info))),
+                       ::SizeofResource(nullptr, info));
+}
 
 struct DialogItem
 {
@@ -34,15 +42,16 @@ class CTemplateReader
 {
 public:
     explicit CTemplateReader(int id)
+        : m_strData(ResourceBytes(RT_DIALOG, id)),
+          m_pStart(reinterpret_cast<const BYTE*>(m_strData.data())),
+          m_pNext(m_pStart)
     {
-        HRSRC info = ::FindResourceExA(nullptr, RT_DIALOG, MAKEINTRESOURCEA(id), kEnglishUs);
-        m_pStart = m_pNext = info ? static_cast<const BYTE*>(::LockResource(::LoadResource(nullptr, info))) : nullptr;
     }
 
     DialogTemplate Read()
     {
         DialogTemplate dialog;
-        if (!m_pStart)
+        if (m_strData.size() < 4)
             return dialog;
         dialog.extended = reinterpret_cast<const WORD*>(m_pStart)[1] == 0xFFFF;
         if (dialog.extended)
@@ -104,6 +113,7 @@ private:
         return text;
     }
 
+    std::string m_strData;
     const BYTE* m_pStart;
     const BYTE* m_pNext;
 };
@@ -320,32 +330,29 @@ TEST(Resources, StringIconsVersionAndManifest)
     EXPECT_EQ(18, ::LoadStringA(::GetModuleHandleA(nullptr), 101, text, sizeof(text)));
     EXPECT_STREQ("&About Locatrix...", text);
 
-    // Each icon group lists its images; every image must load at its own size.
+    // Each icon group lists its images; every image must load, at the size the group gives it.
     auto images = [](int group) {
         std::vector<std::pair<int, int>> found; // size, bits per pixel
-        HRSRC info = ::FindResourceA(nullptr, MAKEINTRESOURCEA(group), RT_GROUP_ICON);
-        const BYTE* dir = info ? static_cast<const BYTE*>(::LockResource(::LoadResource(nullptr, info))) : nullptr;
-        for (WORD i = 0; dir && i < reinterpret_cast<const WORD*>(dir)[2]; ++i)
+        std::string directory = ResourceBytes(RT_GROUP_ICON, group);
+        for (size_t entry = 6; entry + 14 <= directory.size(); entry += 14)
         {
-            const BYTE* entry = dir + 6 + 14 * i;
-            int size = entry[0] ? entry[0] : 256;
-            WORD bits, id;
-            memcpy(&bits, entry + 6, 2);
-            memcpy(&id, entry + 12, 2);
-            HRSRC image = ::FindResourceA(nullptr, MAKEINTRESOURCEA(id), RT_ICON);
-            HICON icon = ::CreateIconFromResourceEx(static_cast<BYTE*>(::LockResource(::LoadResource(nullptr, image))),
-                                                    ::SizeofResource(nullptr, image), TRUE, 0x00030000, size, size, 0);
-            ICONINFO iconInfo = {};
+            WORD bits = 0, id = 0;
+            memcpy(&bits, &directory[entry + 6], 2);
+            memcpy(&id, &directory[entry + 12], 2);
+            std::string image = ResourceBytes(RT_ICON, id);
+            HICON icon = ::CreateIconFromResourceEx(reinterpret_cast<BYTE*>(&image[0]), image.size(), TRUE,
+                                                    0x00030000, 0, 0, 0);
+            ICONINFO info = {};
             BITMAP bitmap = {};
-            if (icon && ::GetIconInfo(icon, &iconInfo))
+            if (icon && ::GetIconInfo(icon, &info))
             {
-                ::GetObjectA(iconInfo.hbmColor, sizeof(bitmap), &bitmap);
-                ::DeleteObject(iconInfo.hbmColor);
-                ::DeleteObject(iconInfo.hbmMask);
-            }
-            if (icon)
+                ::GetObjectA(info.hbmColor, sizeof(bitmap), &bitmap);
+                ::DeleteObject(info.hbmColor);
+                ::DeleteObject(info.hbmMask);
                 ::DestroyIcon(icon);
-            found.push_back({bitmap.bmWidth == size && bitmap.bmHeight == size ? size : -bitmap.bmWidth, bits});
+            }
+            int size = static_cast<BYTE>(directory[entry]);
+            found.push_back({bitmap.bmWidth == size && bitmap.bmHeight == size ? size : -1, bits});
         }
         return found;
     };
@@ -377,10 +384,7 @@ TEST(Resources, StringIconsVersionAndManifest)
     EXPECT_EQ("Locatrix", value("ProductName"));
     EXPECT_EQ("Norvane", value("CompanyName"));
 
-    HRSRC info = ::FindResourceA(nullptr, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
-    ASSERT_NE(nullptr, info);
-    std::string manifest(static_cast<const char*>(::LockResource(::LoadResource(nullptr, info))),
-                         ::SizeofResource(nullptr, info));
+    std::string manifest = ResourceBytes(RT_MANIFEST, 1);
     EXPECT_NE(std::string::npos, manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""));
     EXPECT_NE(std::string::npos, manifest.find("level=\"asInvoker\""));
 }

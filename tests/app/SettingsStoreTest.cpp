@@ -4,7 +4,6 @@
 #include <sddl.h>
 #include <gtest/gtest.h>
 #include <map>
-#include <memory>
 
 namespace
 {
@@ -92,25 +91,6 @@ protected:
     std::map<std::string, CEdit> m_boxes;
     std::map<std::string, CComboBox> m_lists;
 };
-
-// Logs the text and selection changes that reach a control.
-class CLoggingWnd : public CWnd
-{
-public:
-    CLoggingWnd(const std::string& name, std::vector<std::string>& log) : m_strName(name), m_log(log) {}
-
-protected:
-    LRESULT WindowProc(UINT msg, WPARAM, LPARAM) override
-    {
-        if (msg == WM_SETTEXT || msg == CB_SETCURSEL)
-            m_log.push_back(m_strName);
-        return Default();
-    }
-
-private:
-    std::string m_strName;
-    std::vector<std::string>& m_log;
-};
 }
 
 TEST_F(SettingsStoreTest, EveryGroupRoundTripsAndTextsKeepAtMostFifteenCharacters)
@@ -196,25 +176,6 @@ TEST_F(SettingsStoreTest, StoredNumbersSelectListEntriesByTheirRules)
         EXPECT_EQ(c.after, m_lists[c.name].GetCurSel());
         ::RegDeleteTreeA(HKEY_CURRENT_USER, m_strKey.c_str());
     }
-}
-
-TEST_F(SettingsStoreTest, LoadSetsTheTextsInTheirOrderThenTheLists)
-{
-    std::vector<std::string> log;
-    std::vector<std::unique_ptr<CLoggingWnd>> loggers;
-    auto watch = [&](const std::string& name, HWND control) {
-        loggers.push_back(std::make_unique<CLoggingWnd>(name, log));
-        loggers.back()->SubclassWindow(control);
-    };
-    for (auto& box : m_boxes)
-        PutText(box.first.c_str(), "1"), watch(box.first, box.second);
-    for (auto& list : m_lists)
-        PutNumber(list.first.c_str(), 1), watch(list.first, list.second);
-
-    Load();
-    std::vector<std::string> expected(std::begin(kTextNames), std::end(kTextNames));
-    expected.insert(expected.end(), {"LatitudeWorld", "LongitudeWorld", "LocatorChars"});
-    EXPECT_EQ(expected, log);
 }
 
 TEST_F(SettingsStoreTest, KeyThatCannotBeWrittenStillLoadsAndSavesNothingSilently)
