@@ -1,0 +1,59 @@
+#include "AboutDlg.h"
+#include "controls/HomePage.h"
+#include "res/resource.h"
+
+CAboutDlg::CAboutDlg(CWnd* parent)
+    : CDialog(IDD_ABOUTBOX, parent)
+{
+}
+
+void CAboutDlg::DoDataExchange()
+{
+    DDX_Control(this, IDC_ABOUT_LINK, m_link);
+}
+
+// The link opens the page itself; the box does not answer its click notification, so one
+// click opens one browser window.
+BOOL CAboutDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+
+    m_link.SetLinkText(kHomePageUrl);
+    m_link.SetLinkTarget(kHomePageUrl);
+    m_link.SetTipText("Home");
+    m_link.SetTipBkColor(::GetSysColor(COLOR_INFOBK));
+    m_link.SetTipTextColor(RGB(0, 0, 0));
+
+    LOGFONTA logFont = {};
+    HGDIOBJ guiFont = ::GetStockObject(DEFAULT_GUI_FONT);
+    if (!guiFont || ::GetObjectA(guiFont, sizeof(logFont), &logFont) == 0)
+    {
+        logFont = {};
+        logFont.lfHeight = -11;
+        logFont.lfCharSet = ANSI_CHARSET;
+        logFont.lfQuality = PROOF_QUALITY;
+        logFont.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
+        lstrcpyA(logFont.lfFaceName, "MS Sans Serif");
+    }
+    logFont.lfWeight = FW_BOLD;
+    m_fontTitle.CreateFontIndirect(logFont);
+    if (HWND title = GetDlgItem(IDC_ABOUT_TITLE))
+        ::SendMessageA(title, WM_SETFONT, reinterpret_cast<WPARAM>(m_fontTitle.m_hObject), TRUE);
+    return TRUE;
+}
+
+LRESULT CAboutDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_DESTROY)
+    {
+        OnDestroy();
+        return 0;
+    }
+    return CDialog::WindowProc(msg, wParam, lParam);
+}
+
+void CAboutDlg::OnDestroy()
+{
+    Default();
+    m_fontTitle.DeleteObject();
+}

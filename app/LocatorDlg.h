@@ -1,0 +1,71 @@
+#pragma once
+#include "app/SettingsStore.h"
+#include "controls/HomeBanner.h"
+#include "controls/MaskEdit.h"
+#include "controls/NumericEdit.h"
+#include "framework/ComboBox.h"
+#include "framework/Dialog.h"
+#include "framework/Edit.h"
+#include <string>
+
+class CGeoPoint;
+
+// The calculator: GRIDSQUARE converts one position between degrees/minutes/seconds, decimal
+// degrees and the locator; DISTANCE gives bearing and distances between two locators.
+class CLocatorDlg : public CDialog
+{
+public:
+    // The settings key is a parameter so tests can run against a scratch key.
+    explicit CLocatorDlg(CWnd* parent = nullptr, const std::string& settingsKeyPath = kSettingsKeyPath);
+
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+
+protected:
+    void DoDataExchange() override;
+    BOOL OnCommand(WORD id, WORD code, HWND control) override;
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void OnSysCommand(WPARAM command, LPARAM position);
+    void OnPaint();
+    HCURSOR OnQueryDragIcon();
+
+    void OnCalculateDistance();
+    void OnResetDistance();
+    void OnCalculateDMS();
+    void OnResetPosition();
+    void OnCalculateDecimal();
+    void OnCalculateLocator();
+    void OnSelChangeLocatorChars();
+
+    // Shared steps of the handlers.
+    void Complain(const char* text, CWnd& box);
+    void ChooseLocatorMask();
+    void ShowLatitudeParts(CGeoPoint& point);
+    void ShowLongitudeParts(CGeoPoint& point);
+
+    // Declaration order is binding order.
+    CComboBox m_listLocatorChars;
+    CHomeBanner m_banner;
+    CNumericEdit m_editLatitudeDecimal;
+    CNumericEdit m_editLongitudeDecimal;
+    CNumericEdit m_editLongitudeSecond;
+    CNumericEdit m_editLatitudeSecond;
+    CMaskEdit m_editLocator;
+    CMaskEdit m_editLocation2;
+    CMaskEdit m_editLocation1;
+    CComboBox m_listLongitudeWorld;
+    CComboBox m_listLatitudeWorld;
+    CEdit m_editLongitudeMinute;
+    CEdit m_editLongitudeDegree;
+    CEdit m_editLatitudeMinute;
+    CEdit m_editLatitudeDegree;
+    CEdit m_editNauticalMiles;
+    CEdit m_editStatuteMiles;
+    CEdit m_editKilometers;
+    CEdit m_editBearing;
+    HICON m_hIcon;
+
+    std::string m_strSettingsKeyPath;
+};
