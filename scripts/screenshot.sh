@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Makes docs/screenshot.png: Locatrix under Xvfb in a scratch prefix, with a worked example
+# typed in the way a user would (52 31 15 N, 13 22 30 E to decimal degrees and JO62QM; the
+# distance from JO62QM to KO85TS), cut out of a picture of the whole screen.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+tree="$root/build/win32"
+. "$root/scripts/xvfb-session.sh"
+
+cmake -S "$root" -B "$tree" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null
+cmake --build "$tree" -j2 --target Locatrix >/dev/null
+
+export WINEPREFIX="$tree/screenshot-prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+"$root/scripts/wine-prefix.sh" "$WINEPREFIX"
+# Our own display, so nothing else is on the picture; Wine must see it from its first command.
+start_headless_display
+work=$(mktemp -d)
+finish() { wineserver -k 2>/dev/null || true; stop_headless_display; rm -rf "$work"; }
+trap finish EXIT
+wine reg delete 'HKCU\SOFTWARE\Norvane\Locatrix' /f >/dev/null 2>&1 || true  # a first start
+
+wine "$tree/app/Locatrix.exe" &
+window=
+for _ in $(seq 300); do
+    window=$(xdotool search --onlyvisible --name '^Locatrix$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+    sleep 0.1
+done
+[ -n "$window" ] || { echo "screenshot.sh: the Locatrix window did not appear" >&2; exit 1; }
+sleep 1
+
+# The focus starts in the latitude degrees box; Tab follows the dialog's tab order.
+keys() { xdotool "$@"; sleep 0.2; }
+keys type --delay 60 '52'; keys key Tab; keys type --delay 60 '31'; keys key Tab
+keys type --delay 60 '15'; keys key Tab Tab
+keys type --delay 60 '13'; keys key Tab; keys type --delay 60 '22'; keys key Tab
+keys type --delay 60 '30'; keys key Tab Tab
+keys key space                                    # GRIDSQUARE degrees Calculate
+keys key Tab Tab Tab Tab Tab Tab Tab Tab          # on to the local locator
+keys type --delay 60 'JO62QM'; keys key Tab
+keys type --delay 60 'KO85TS'; keys key Tab
+keys key space                                    # DISTANCE Calculate
+sleep 1
+
+eval "$(xdotool getwindowgeometry --shell "$window")"
+import -window root "$work/screen.png"
+mkdir -p "$root/docs"
+convert "$work/screen.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$root/docs/screenshot.png"
+echo "screenshot.sh: wrote docs/screenshot.png (${WIDTH}x${HEIGHT})"
