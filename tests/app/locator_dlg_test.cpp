@@ -54,6 +54,10 @@ TEST_F(CalculatorTest, FirstStartShowsAnEmptyCalculatorWithItsInputRulesAndSaves
         EXPECT_EQ("E", calc.Shown(IDC_LONGITUDE_WORLD));
         EXPECT_EQ("6", calc.Shown(IDC_LOCATOR_CHARS));
         EXPECT_TRUE(calc.HasFocus(IDC_LATITUDE_DEGREE));
+        const auto icon =
+            reinterpret_cast<LRESULT>(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME)));
+        EXPECT_EQ(icon, calc.m_dlg.SendMessage(WM_GETICON, ICON_BIG));
+        EXPECT_EQ(icon, calc.m_dlg.SendMessage(WM_QUERYDRAGICON));
 
         // Limits, digits only, number formats, locator masks and capitals.
         TypeAll(calc, {{IDC_LATITUDE_DEGREE, "123"}, {IDC_LATITUDE_MINUTE, "-5.a7"}, {IDC_LONGITUDE_DEGREE, "1234"},
@@ -74,7 +78,8 @@ TEST_F(CalculatorTest, DistanceGivesBearingAndDistancesAndRefusesShortLocators)
     TypeAll(calc, {{IDC_LOCATION1, "JO62QM"}, {IDC_LOCATION2, "KO85TS"}});
     calc.Click(IDC_CALCULATE_DISTANCE);
     const Texts results = {
-        {IDC_BEARING, "67.4"}, {IDC_STATUTE_MILES, "1000.5"}, {IDC_KILOMETERS, "1610.1"}, {IDC_NAUTICAL_MILES, "869.4"}};
+        {IDC_BEARING, "67.4"}, {IDC_STATUTE_MILES, "1000.5"}, {IDC_KILOMETERS, "1610.1"},
+        {IDC_NAUTICAL_MILES, "869.4"}};
     ExpectTexts(calc, results);
     EXPECT_EQ("KO85TS", m_key.Text("Location2"));
 
@@ -122,7 +127,8 @@ TEST_F(CalculatorTest, DegreesMinutesSecondsAreCheckedInOrderThenConverted)
 
     TypeAll(calc, {{IDC_LATITUDE_SECOND, "15"}, {IDC_LONGITUDE_MINUTE, "22"}, {IDC_LONGITUDE_SECOND, "30"}});
     calc.Click(IDC_CALCULATE_DMS);
-    ExpectTexts(calc, {{IDC_LATITUDE_DECIMAL, "52.520833"}, {IDC_LONGITUDE_DECIMAL, "13.375000"}, {IDC_LOCATOR, "JO62QM"}});
+    ExpectTexts(calc,
+                {{IDC_LATITUDE_DECIMAL, "52.520833"}, {IDC_LONGITUDE_DECIMAL, "13.375000"}, {IDC_LOCATOR, "JO62QM"}});
     calc.Choose(IDC_LOCATOR_CHARS, 2);
     calc.Click(IDC_CALCULATE_DMS);
     EXPECT_EQ("JO62QM55AA", calc.Text(IDC_LOCATOR));
@@ -266,9 +272,9 @@ TEST_F(CalculatorTest, ARestartRestoresWhatEachCalculationSaved)
         second.Choose(IDC_LOCATOR_CHARS, 2);
     }
     CCalculator third(m_key);
-    ExpectTexts(third, {{IDC_LOCATOR, "JO62QM"}, {IDC_LATITUDE_DECIMAL, "52.520833"}, {IDC_LONGITUDE_DECIMAL, "13.375000"},
-                        {IDC_LOCATION1, "JO62QM"}, {IDC_LOCATION2, "KO85TS"}, {IDC_LATITUDE_SECOND, "15"},
-                        {IDC_BEARING, ""}});
+    ExpectTexts(third, {{IDC_LOCATOR, "JO62QM"}, {IDC_LATITUDE_DECIMAL, "52.520833"},
+                        {IDC_LONGITUDE_DECIMAL, "13.375000"}, {IDC_LOCATION1, "JO62QM"}, {IDC_LOCATION2, "KO85TS"},
+                        {IDC_LATITUDE_SECOND, "15"}, {IDC_BEARING, ""}});
     EXPECT_EQ("S", third.Shown(IDC_LATITUDE_WORLD));
     EXPECT_EQ("8", third.Shown(IDC_LOCATOR_CHARS));
     EXPECT_TRUE(m_boxes.m_calls.empty());
