@@ -4,7 +4,8 @@
 set -euo pipefail
 
 packages=(cmake g++ make googletest libgtest-dev libbenchmark-dev clang libclang-rt-dev
-          mingw-w64 wine wine64 wine32:i386 xvfb xauth xdotool imagemagick binutils-mingw-w64-i686)
+          mingw-w64 wine wine64 wine32:i386 fonts-wine fonts-liberation xvfb xauth xdotool imagemagick
+          binutils-mingw-w64-i686)
 
 missing=()
 for p in "${packages[@]}"; do
