@@ -11,7 +11,11 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export WINEPREFIX="$root/build/win32/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 "$root/scripts/wine-prefix.sh" "$WINEPREFIX"
 start_headless_display
-wineserver -p 2>/dev/null || true   # keep one server for all test processes
+# One server for all test processes. Wine's own background processes (services, desktop)
+# start here, away from CTest's output pipes: started by a test, they would hold its pipe open
+# and CTest would wait for them until its timeout.
+wineserver -p 2>/dev/null || true
+wine cmd /c exit >/dev/null 2>&1 </dev/null || true
 finish() { wineserver -k 2>/dev/null || true; stop_headless_display; }
 trap finish EXIT
 
