@@ -429,7 +429,7 @@ int main(int argc, char** argv)
     static char buffer[1 << 16];
     std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
 
-    // The worked examples of Parts 1.3 and 2.3 come first, marked X: none may differ.
+    // The worked examples of the bearing and distance come first, marked X: none may differ.
     // Then the pairs of the engine tests for clamped arc cosines, marked T.
     static const char* const examples[][2] = {
         {"JO62QM", "JO62QM"}, {"JJ00AA", "JJ10AA"}, {"JJ10AA", "JJ00AA"}, {"JJ00AA", "JJ01AA"},
