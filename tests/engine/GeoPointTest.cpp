@@ -1,250 +1,128 @@
-// CGeoPoint: the three notations, their ranges and refusals.
+// CGeoPoint: the three notations, their ranges and refusals, and the parts as shown.
 #include "GeoPoint.h"
 
-#include <cmath>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <limits>
 #include <string>
 
 namespace {
 
-std::string Format(const char* format, double v)
-{
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, format, v);
-    return buffer;
-}
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+const double kInf = std::numeric_limits<double>::infinity();
 
-// The parts as the window shows them: "%.0f", "%.0f", "%.2f".
-std::string LatitudeParts(CGeoPoint& p)
+// All eight fields: as the window shows them, or exactly, to show that a refusal changed nothing.
+const char kExact[] = "%a %a %a %a %a %a %a %a";
+std::string Shown(CGeoPoint& p, const char* format = "%f %f | %.0f %.0f %.2f | %.0f %.0f %.2f")
 {
-    return Format("%.0f", p.GetLatitudeDegree()) + " " + Format("%.0f", p.GetLatitudeMinute()) + " "
-        + Format("%.2f", p.GetLatitudeSecond());
-}
-
-std::string LongitudeParts(CGeoPoint& p)
-{
-    return Format("%.0f", p.GetLongitudeDegree()) + " " + Format("%.0f", p.GetLongitudeMinute()) + " "
-        + Format("%.2f", p.GetLongitudeSecond());
-}
-
-// Every field, bit for bit, to show that a refusal changed nothing.
-struct Snapshot {
-    double v[8];
-    std::string locator;
-    explicit Snapshot(CGeoPoint& p)
-        : v{p.GetLatitude(), p.GetLongitude(), p.GetLatitudeDegree(), p.GetLatitudeMinute(),
-            p.GetLatitudeSecond(), p.GetLongitudeDegree(), p.GetLongitudeMinute(), p.GetLongitudeSecond()}
-    {
-    }
-    bool operator==(const Snapshot& o) const
-    {
-        for (int i = 0; i < 8; ++i)
-            if (std::memcmp(&v[i], &o.v[i], sizeof v[i]) != 0)
-                return false;
-        return true;
-    }
-};
-
-TEST(GeoPoint, StartsAtZeroAndEncodesTheEquatorCrossing)
-{
-    CGeoPoint p;
-    EXPECT_EQ(p.GetLatitude(), 0.0);
-    EXPECT_EQ(p.GetLongitude(), 0.0);
-    EXPECT_EQ(p.GetLatitudeDegree() + p.GetLatitudeMinute() + p.GetLatitudeSecond(), 0.0);
-    EXPECT_EQ(p.GetLongitudeDegree() + p.GetLongitudeMinute() + p.GetLongitudeSecond(), 0.0);
-    EXPECT_EQ(p.GetLocator(), "JJ00AA00AA");
+    char s[300];
+    std::snprintf(s, sizeof s, format, p.GetLatitude(), p.GetLongitude(), p.GetLatitudeDegree(),
+                  p.GetLatitudeMinute(), p.GetLatitudeSecond(), p.GetLongitudeDegree(), p.GetLongitudeMinute(),
+                  p.GetLongitudeSecond());
+    return s;
 }
 
 TEST(GeoPoint, TakesDegreesMinutesSecondsWithHemisphereLetters)
 {
     CGeoPoint p;
+    EXPECT_EQ(Shown(p) + " " + p.GetLocator(), "0.000000 0.000000 | 0 0 0.00 | 0 0 0.00 JJ00AA00AA");
     ASSERT_TRUE(p.SetLatitudeDMS(52, 31, 15, 'N'));
     ASSERT_TRUE(p.SetLongitudeDMS(13, 22, 30, 'E'));
-    EXPECT_EQ(Format("%f", p.GetLatitude()), "52.520833");
-    EXPECT_EQ(Format("%f", p.GetLongitude()), "13.375000");
+    EXPECT_EQ(Shown(p), "52.520833 13.375000 | 52 31 15.00 | 13 22 30.00");
     EXPECT_EQ(p.GetLocator(), "JO62QM55AA");
-    // Stored as given, not derived.
-    EXPECT_EQ(p.GetLatitudeDegree(), 52.0);
-    EXPECT_EQ(p.GetLatitudeMinute(), 31.0);
-    EXPECT_EQ(p.GetLatitudeSecond(), 15.0);
-
-    ASSERT_TRUE(p.SetLatitudeDMS(52, 31, 15, 'S'));
-    EXPECT_EQ(Format("%f", p.GetLatitude()), "-52.520833");
-    EXPECT_EQ(p.GetLatitudeDegree(), 52.0);
-    // (sec/3600 + min/60) + deg, in that order.
-    EXPECT_EQ(p.GetLatitude(), -((15 * (1.0 / 3600) + 31 * (1.0 / 60)) + 52));
-
+    // "S" and "W" negate the decimal degrees only; the parts are kept as given, not derived.
+    ASSERT_TRUE(p.SetLatitudeDMS(52, 31, 15.124, 'S'));
     ASSERT_TRUE(p.SetLongitudeDMS(179, 59, 59.99, 'W'));
-    EXPECT_EQ(Format("%f", p.GetLongitude()), "-179.999997");
-    // Any letter but S (W) means north (east).
+    EXPECT_EQ(Shown(p), "-52.520868 -179.999997 | 52 31 15.12 | 179 59 59.99");
+    EXPECT_EQ(p.GetLatitudeSecond(), 15.124);
+    // Any other letter, lower case too, means north or east.
     ASSERT_TRUE(p.SetLatitudeDMS(1, 0, 0, 's'));
-    EXPECT_EQ(p.GetLatitude(), 1.0);
     ASSERT_TRUE(p.SetLongitudeDMS(1, 0, 0, 'S'));
-    EXPECT_EQ(p.GetLongitude(), 1.0);
+    EXPECT_EQ(p.GetLatitude() + p.GetLongitude(), 2.0);
 }
 
-TEST(GeoPoint, RefusesDegreesMinutesSecondsOutOfRangeAndChangesNothing)
+TEST(GeoPoint, RefusesValuesOutOfRangeAndChangesNothing)
 {
-    const double nan = std::numeric_limits<double>::quiet_NaN();
     CGeoPoint p;
     ASSERT_TRUE(p.SetLatitudeDMS(10, 20, 30, 'N'));
     ASSERT_TRUE(p.SetLongitudeDMS(40, 50, 5, 'W'));
-    const Snapshot before(p);
-    EXPECT_FALSE(p.SetLatitudeDMS(90, 0, 0, 'N'));
-    EXPECT_FALSE(p.SetLatitudeDMS(-5, 0, 0, 'N'));
-    EXPECT_FALSE(p.SetLatitudeDMS(0, 60, 0, 'N'));
-    EXPECT_FALSE(p.SetLatitudeDMS(0, -1, 0, 'N'));
-    EXPECT_FALSE(p.SetLatitudeDMS(0, 0, 60, 'N'));
-    EXPECT_FALSE(p.SetLatitudeDMS(0, 0, -0.01, 'N'));
-    EXPECT_FALSE(p.SetLatitudeDMS(nan, 0, 0, 'N'));
-    EXPECT_FALSE(p.SetLatitudeDMS(0, nan, 0, 'N'));
-    EXPECT_FALSE(p.SetLatitudeDMS(0, 0, nan, 'N'));
-    EXPECT_FALSE(p.SetLongitudeDMS(180, 0, 0, 'E'));
-    EXPECT_FALSE(p.SetLongitudeDMS(-0.5, 0, 0, 'E'));
-    EXPECT_FALSE(p.SetLongitudeDMS(0, 60, 0, 'E'));
-    EXPECT_FALSE(p.SetLongitudeDMS(0, 0, 60, 'E'));
-    EXPECT_FALSE(p.SetLongitudeDMS(nan, 0, 0, 'E'));
-    EXPECT_TRUE(before == Snapshot(p));
+    const std::string before = Shown(p, kExact);
+    // Degrees (for longitudes 180 instead of 90), minutes and seconds from 0 to below the limit.
+    const double dms[][3] = {{90, 0, 0},    {-5, 0, 0},   {0, 60, 0},   {0, -1, 0},  {0, 0, 60},
+                             {0, 0, -0.01}, {kNaN, 0, 0}, {0, kNaN, 0}, {0, 0, kNaN}};
+    for (const auto& r : dms) {
+        SCOPED_TRACE(testing::Message() << r[0] << " " << r[1] << " " << r[2]);
+        EXPECT_FALSE(p.SetLatitudeDMS(r[0], r[1], r[2], 'N'));
+        EXPECT_FALSE(p.SetLongitudeDMS(r[0] == 90 ? 180 : r[0], r[1], r[2], 'E'));
+    }
+    // Decimal degrees: the real value, not its whole part.
+    for (double v : {90.5, -90.9, 90.00000000000001, kNaN, kInf})
+        EXPECT_FALSE(p.SetLatitude(v)) << v;
+    for (double v : {-180.7, 180.5, kNaN, -kInf})
+        EXPECT_FALSE(p.SetLongitude(v)) << v;
+    // Locators of fewer than six characters, also once the blanks around them are trimmed.
+    for (const char* text : {"", "JO62Q", "  JO62  ", "      ", "\tJO62Q\n"})
+        EXPECT_FALSE(p.SetLocator(text)) << text;
+    EXPECT_EQ(Shown(p, kExact), before);
+    // Just below the limits, and decimal degrees up to and including them.
     EXPECT_TRUE(p.SetLatitudeDMS(89.999, 59.999, 59.999, 'N'));
-    EXPECT_TRUE(p.SetLongitudeDMS(179.999, 0, 0, 'E'));
-}
-
-TEST(GeoPoint, DecimalSettersTestTheRealValue)
-{
-    CGeoPoint p;
-    ASSERT_TRUE(p.SetLatitude(12.5));
-    ASSERT_TRUE(p.SetLongitude(-45.25));
-    const Snapshot before(p);
-    EXPECT_FALSE(p.SetLatitude(90.5));
-    EXPECT_FALSE(p.SetLatitude(-90.9));
-    EXPECT_FALSE(p.SetLatitude(91));
-    EXPECT_FALSE(p.SetLatitude(90.00000000000001));
-    EXPECT_FALSE(p.SetLongitude(-180.7));
-    EXPECT_FALSE(p.SetLongitude(180.5));
-    EXPECT_FALSE(p.SetLatitude(std::numeric_limits<double>::quiet_NaN()));
-    EXPECT_FALSE(p.SetLongitude(std::numeric_limits<double>::quiet_NaN()));
-    EXPECT_FALSE(p.SetLatitude(std::numeric_limits<double>::infinity()));
-    EXPECT_FALSE(p.SetLongitude(-std::numeric_limits<double>::infinity()));
-    EXPECT_TRUE(before == Snapshot(p));
-
+    EXPECT_TRUE(p.SetLongitudeDMS(179.999, 59.999, 59.999, 'E'));
     EXPECT_TRUE(p.SetLatitude(90));
-    EXPECT_TRUE(p.SetLatitude(-90));
     EXPECT_TRUE(p.SetLongitude(180));
+    EXPECT_TRUE(p.SetLatitude(-90));
     EXPECT_TRUE(p.SetLongitude(-180));
-    EXPECT_EQ(LongitudeParts(p), "180 0 0.00");
+    EXPECT_EQ(Shown(p), "-90.000000 -180.000000 | 90 0 0.00 | 180 0 0.00");
     EXPECT_EQ(p.GetLocator(), "AA00AA00AA");
 }
 
-TEST(GeoPoint, DerivesPartsFromDecimalDegrees)
+TEST(GeoPoint, DerivesDegreesMinutesSecondsFromDecimalDegrees)
 {
+    const struct { double value; const char* parts; } cases[] = {
+        {-13.375, "13 22 30.00"},  // the sign stays in the decimal degrees
+        {10 + 59.0 / 60 + 59.99 / 3600, "10 59 59.99"},
+        // The hundredths go up from a quarter of a hundredth on.
+        {0.5024 / 3600, "0 0 0.50"},
+        {0.5026 / 3600, "0 0 0.51"},
+        // 60.00 seconds is the next minute: shown and fed back it would read as 0.
+        {10.999999, "11 0 0.00"},
+        {-(20 + 30.0 / 60 + 59.996 / 3600), "20 31 0.00"},
+        {-89.9999999, "90 0 0.00"},
+        {179.9999999, "180 0 0.00"},
+        {-0.0, "0 0 0.00"},  // no "-0"
+    };
     CGeoPoint p;
-    ASSERT_TRUE(p.SetLatitude(-13.375));
-    EXPECT_EQ(p.GetLatitude(), -13.375);
-    EXPECT_EQ(LatitudeParts(p), "13 22 30.00");
-    EXPECT_EQ(p.GetLatitudeDegree(), 13.0);  // the sign stays in the decimal field only
-
+    for (const auto& c : cases) {
+        ASSERT_TRUE(p.SetLongitude(c.value));
+        const std::string shown = Shown(p);
+        EXPECT_EQ(shown.substr(shown.rfind('|') + 2), c.parts) << c.value;
+        EXPECT_EQ(p.GetLongitude(), c.value);
+    }
     ASSERT_TRUE(p.SetLatitude(-33.8688));
     ASSERT_TRUE(p.SetLongitude(151.2093));
-    EXPECT_EQ(LatitudeParts(p), "33 52 7.68");
-    EXPECT_EQ(LongitudeParts(p), "151 12 33.48");
+    EXPECT_EQ(Shown(p), "-33.868800 151.209300 | 33 52 7.68 | 151 12 33.48");
     EXPECT_EQ(p.GetLocator(), "QF56OD51CL");
-
-    // The hundredths go up from a quarter of a hundredth on: 0.0075 added, then cut.
-    ASSERT_TRUE(p.SetLatitude(0.5 / 3600 + 0.0024 / 3600));
-    EXPECT_EQ(LatitudeParts(p), "0 0 0.50");
-    ASSERT_TRUE(p.SetLatitude(0.5 / 3600 + 0.0026 / 3600));
-    EXPECT_EQ(LatitudeParts(p), "0 0 0.51");
-    ASSERT_TRUE(p.SetLatitude(0.5 / 3600 + 0.0020 / 3600));
-    EXPECT_EQ(LatitudeParts(p), "0 0 0.50");
-    ASSERT_TRUE(p.SetLatitude(10 + 59.0 / 60 + 59.99 / 3600));
-    EXPECT_EQ(LatitudeParts(p), "10 59 59.99");
-
-    // Minus zero is the equator: its parts carry no sign that "%.0f" would show.
-    ASSERT_TRUE(p.SetLatitude(-0.0));
-    EXPECT_EQ(LatitudeParts(p), "0 0 0.00");
-    EXPECT_FALSE(std::signbit(p.GetLatitudeDegree()));
-}
-
-TEST(GeoPoint, SecondsNeverShowSixty)
-{
-    CGeoPoint p;
-    ASSERT_TRUE(p.SetLatitude(10.999999));
-    EXPECT_EQ(p.GetLatitudeDegree(), 11.0);
-    EXPECT_EQ(p.GetLatitudeMinute(), 0.0);
-    EXPECT_EQ(p.GetLatitudeSecond(), 0.0);
-    EXPECT_EQ(p.GetLatitude(), 10.999999);
-
-    // Carry into the minutes only.
-    ASSERT_TRUE(p.SetLongitude(-(20 + 30.0 / 60 + 59.996 / 3600)));
-    EXPECT_EQ(LongitudeParts(p), "20 31 0.00");
-    // Carry through the minutes into the degrees, up to the pole and the date line.
-    ASSERT_TRUE(p.SetLatitude(-89.9999999));
-    EXPECT_EQ(LatitudeParts(p), "90 0 0.00");
-    ASSERT_TRUE(p.SetLongitude(179.9999999));
-    EXPECT_EQ(LongitudeParts(p), "180 0 0.00");
-
-    // From the locator too: no seconds of 60 for any 10-character square.
-    for (char c = 'A'; c <= 'X'; ++c) {
-        for (char d = '0'; d <= '9'; ++d) {
-            std::string text = "JO62QM";
-            text += d;
-            text += d;
-            text += c;
-            text += c;
-            ASSERT_TRUE(p.SetLocator(text));
-            ASSERT_LT(p.GetLatitudeSecond(), 59.995) << text;
-            ASSERT_LT(p.GetLongitudeSecond(), 59.995) << text;
-            ASSERT_LT(p.GetLatitudeMinute(), 60.0) << text;
-        }
-    }
 }
 
 TEST(GeoPoint, TakesALocator)
 {
     CGeoPoint p;
     ASSERT_TRUE(p.SetLocator("JO62QM"));
-    EXPECT_EQ(Format("%f", p.GetLatitude()), "52.520833");
-    EXPECT_EQ(p.GetLongitude(), 13.375);
-    EXPECT_EQ(LatitudeParts(p), "52 31 15.00");
-    EXPECT_EQ(LongitudeParts(p), "13 22 30.00");
-
-    // Trimmed, cut to ten, padded.
+    EXPECT_EQ(Shown(p), "52.520833 13.375000 | 52 31 15.00 | 13 22 30.00");
+    // Trimmed, cut to ten characters; seven characters are their 6-character square.
     CGeoPoint q;
-    ASSERT_TRUE(q.SetLocator(" \tJO62QM \r\n"));
-    EXPECT_EQ(q.GetLatitude(), p.GetLatitude());
-    EXPECT_EQ(q.GetLongitude(), p.GetLongitude());
-    ASSERT_TRUE(q.SetLocator("JO62QM55AAZZ"));
-    EXPECT_EQ(q.GetLatitude(), p.GetLatitude());
-    EXPECT_EQ(q.GetLongitude(), p.GetLongitude());
+    for (const char* text : {" \tJO62QM \r\n", "JO62QM55AAZZ", "JO62QM9"}) {
+        ASSERT_TRUE(q.SetLocator(text)) << text;
+        EXPECT_EQ(Shown(q, kExact), Shown(p, kExact)) << text;
+    }
     ASSERT_TRUE(q.SetLocator("JO62QM55"));
-    EXPECT_EQ(Format("%f", q.GetLatitude()), "52.522743");
-    EXPECT_EQ(Format("%f", q.GetLongitude()), "13.378819");
-    // Seven characters are the 6-character square.
-    ASSERT_TRUE(q.SetLocator("JO62QM9"));
-    EXPECT_EQ(q.GetLatitude(), p.GetLatitude());
-    EXPECT_EQ(q.GetLongitude(), p.GetLongitude());
-    EXPECT_EQ(q.GetLocator(), "JO62QM55AA");
-    // The locator of a decoded 10-character square is that square.
+    EXPECT_EQ(Shown(q), "52.522743 13.378819 | 52 31 21.88 | 13 22 43.75");
+    // A square on a minute line: 52 32 0.00, not 52 31 60.00.
+    ASSERT_TRUE(q.SetLocator("JO62QM08AA"));
+    EXPECT_EQ(Shown(q), "52.533333 13.333333 | 52 32 0.00 | 13 20 0.00");
     ASSERT_TRUE(q.SetLocator("QF56OD51CL"));
     EXPECT_EQ(q.GetLocator(), "QF56OD51CL");
-}
-
-TEST(GeoPoint, RefusesShortLocatorsAndChangesNothing)  // also after trimming
-{
-    CGeoPoint p;
-    ASSERT_TRUE(p.SetLocator("KO85TS"));
-    const Snapshot before(p);
-    EXPECT_FALSE(p.SetLocator("JO62Q"));
-    EXPECT_FALSE(p.SetLocator(""));
-    EXPECT_FALSE(p.SetLocator("  JO62  "));
-    EXPECT_FALSE(p.SetLocator("      "));
-    EXPECT_FALSE(p.SetLocator("\tJO62Q\n"));
-    EXPECT_TRUE(before == Snapshot(p));
-    EXPECT_EQ(p.GetLocator(), "KO85TS55AA");
 }
 
 } // namespace
