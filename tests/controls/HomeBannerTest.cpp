@@ -14,7 +14,6 @@ TEST(HomeBanner, EmbossesTheSiteNameBottomRightInShadedButtonColours)
     // The passes step by fifths of the context's own average width; 40 makes the steps plain.
     CFont wide;
     ASSERT_TRUE(wide.CreateFont(80, 40, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Arial"));
-
     RECT previous = {};
     for (SIZE size : {SIZE{300, 60}, SIZE{360, 90}})
     {
@@ -29,9 +28,8 @@ TEST(HomeBanner, EmbossesTheSiteNameBottomRightInShadedButtonColours)
         // dark one 8 pixels right, both only where the face copy leaves them room.
         RECT onFace, onLight, onDark;
         const int faceCount = canvas.Count(face, &onFace);
-        EXPECT_GT(faceCount, canvas.Count(light, &onLight));
-        EXPECT_GT(faceCount, canvas.Count(dark, &onDark));
-        EXPECT_GT(canvas.Count(light) * canvas.Count(dark), 0);
+        const int lightCount = canvas.Count(light, &onLight), darkCount = canvas.Count(dark, &onDark);
+        EXPECT_TRUE(faceCount > lightCount && faceCount > darkCount && lightCount * darkCount > 0);
         EXPECT_EQ(onFace.left - 4, onLight.left);
         EXPECT_EQ(onFace.right + 8, onDark.right);
         EXPECT_GT(onDark.right, size.cx - 40);
@@ -54,15 +52,10 @@ TEST(HomeBanner, OpensTheHomePageOnEveryRelease)
     CHomeBanner banner;
     ASSERT_TRUE(banner.SubclassWindow(control));
     PumpMessages();
-
     CShellRecorder shell(2); // a failed open is not looked at
     for (LPARAM at : {MAKELPARAM(0, 0), MAKELPARAM(181, 31), MAKELPARAM(0, 0)})
         ::SendMessageA(control, WM_LBUTTONUP, 0, at);
     ASSERT_EQ(3u, shell.m_calls.size());
     for (const auto& call : shell.m_calls)
-    {
-        EXPECT_EQ("open", call.verb);
-        EXPECT_EQ(kHomePageUrl, call.file);
-        EXPECT_EQ(SW_SHOWNORMAL, call.show);
-    }
+        EXPECT_TRUE(call.verb == "open" && call.file == kHomePageUrl && call.show == SW_SHOWNORMAL) << call.file;
 }

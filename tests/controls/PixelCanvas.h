@@ -1,25 +1,54 @@
 #pragma once
 #include <windows.h>
+#include <algorithm>
 
 // A 32-bit bitmap in a memory DC, so painted colours read back exactly, whatever the display depth.
-class CPixelCanvas
+struct CPixelCanvas
 {
-public:
-    CPixelCanvas(int width, int height, COLORREF fill);
-    ~CPixelCanvas();
-    CPixelCanvas(const CPixelCanvas&) = delete;
-    CPixelCanvas& operator=(const CPixelCanvas&) = delete;
-
-    COLORREF Pixel(int x, int y) const;
+    CPixelCanvas(int width, int height, COLORREF fill) : m_rect{0, 0, width, height}
+    {
+        BITMAPINFO info = {{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+        m_hBitmap = ::CreateDIBSection(m_hDC, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&m_pBits), nullptr, 0);
+        m_hOldBitmap = ::SelectObject(m_hDC, m_hBitmap);
+        std::fill_n(m_pBits, width * height, RGB(GetBValue(fill), GetGValue(fill), GetRValue(fill)));
+    }
+    ~CPixelCanvas()
+    {
+        ::SelectObject(m_hDC, m_hOldBitmap);
+        ::DeleteDC(m_hDC);
+        ::DeleteObject(m_hBitmap);
+    }
+    COLORREF Pixel(int x, int y) const
+    {
+        ::GdiFlush();
+        const DWORD bgr = m_pBits[y * m_rect.right + x];
+        return RGB(GetBValue(bgr), GetGValue(bgr), GetRValue(bgr));
+    }
     // How many pixels hold exactly this colour, the box around them (empty when none) and the
     // longest horizontal run of them.
-    int Count(COLORREF colour, RECT* bounds = nullptr, int* longestRun = nullptr) const;
+    int Count(COLORREF colour, RECT* bounds = nullptr, int* longestRun = nullptr) const
+    {
+        int count = 0, longest = 0;
+        RECT box = {m_rect.right, m_rect.bottom, 0, 0};
+        for (LONG y = 0; y < m_rect.bottom; ++y)
+            for (LONG x = 0, run = 0; x < m_rect.right; ++x)
+                if ((run = Pixel(x, y) == colour ? run + 1 : 0))
+                {
+                    ++count;
+                    longest = std::max(longest, int(run));
+                    box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
+                           std::max(box.bottom, y + 1)};
+                }
+        if (bounds)
+            *bounds = count ? box : RECT{};
+        if (longestRun)
+            *longestRun = longest;
+        return count;
+    }
 
-    HDC m_hDC;
+    HDC m_hDC = ::CreateCompatibleDC(nullptr);
     RECT m_rect;
-
-private:
     HBITMAP m_hBitmap;
     HGDIOBJ m_hOldBitmap;
-    const DWORD* m_pBits;
+    DWORD* m_pBits = nullptr;
 };

@@ -1,50 +1,37 @@
 #include "TestHost.h"
-#include "framework/MessageBoxSeam.h"
-#include "framework/ShellSeam.h"
 #include <commctrl.h>
+#include <gtest/gtest.h>
+#include <sddl.h>
 
 namespace
 {
-const char kHostClass[] = "LocatrixTestHost";
-
-void RegisterHostClass()
+void SetAccess(const std::string& path, const char* accessList)
 {
-    static bool registered = false;
-    if (registered)
-        return;
-    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-    ::InitCommonControlsEx(&controls);
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = ::DefWindowProcA;
-    wc.hInstance = ::GetModuleHandleA(nullptr);
-    wc.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kHostClass;
-    ::RegisterClassA(&wc);
-    registered = true;
+    PSECURITY_DESCRIPTOR security = nullptr;
+    HKEY key = nullptr;
+    if (::ConvertStringSecurityDescriptorToSecurityDescriptorA(accessList, SDDL_REVISION_1, &security, nullptr) &&
+        ::RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, WRITE_DAC, &key) == ERROR_SUCCESS)
+    {
+        ::RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, security);
+        ::RegCloseKey(key);
+    }
+    ::LocalFree(security);
 }
 
-CMessageBoxRecorder* g_pMessageBoxRecorder = nullptr;
-CShellRecorder* g_pShellRecorder = nullptr;
-
-int RecordMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type)
-{
-    g_pMessageBoxRecorder->m_calls.push_back({owner, text, caption, type});
-    return IDOK;
 }
 
-HINSTANCE RecordShellExecute(HWND, const char* verb, const char* file, const char*, const char*, INT show)
+CTestHost::CTestHost()
 {
-    g_pShellRecorder->m_calls.push_back({verb ? verb : "", file ? file : "", show});
-    return reinterpret_cast<HINSTANCE>(g_pShellRecorder->m_nResult);
-}
-}
-
-CTestHost::CTestHost(int width, int height)
-{
-    RegisterHostClass();
-    m_hWnd = ::CreateWindowExA(0, kHostClass, "Locatrix test", WS_POPUP | WS_CAPTION | WS_VISIBLE,
-                               20, 20, width, height, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    static const ATOM hostClass = [] {
+        INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+        ::InitCommonControlsEx(&controls);
+        WNDCLASSA wc = {0, ::DefWindowProcA, 0, 0, ::GetModuleHandleA(nullptr), nullptr,
+                        ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)),
+                        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr, "LocatrixTestHost"};
+        return ::RegisterClassA(&wc);
+    }();
+    m_hWnd = ::CreateWindowExA(0, MAKEINTATOM(hostClass), "Locatrix test", WS_POPUP | WS_CAPTION | WS_VISIBLE, 20, 20,
+                               400, 300, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
     NONCLIENTMETRICSA metrics = {};
     metrics.cbSize = sizeof(metrics);
     ::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
@@ -63,9 +50,8 @@ CTestHost::~CTestHost()
 HWND CTestHost::AddControl(const char* className, DWORD style, int id, int x, int y, int width, int height,
                            const char* text)
 {
-    HWND control = ::CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height,
-                                     m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                     ::GetModuleHandleA(nullptr), nullptr);
+    HWND control = ::CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height, m_hWnd,
+                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
     ::SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_hFont), FALSE);
     return control;
 }
@@ -83,26 +69,7 @@ void PumpMessages()
 void TypeChars(HWND edit, const std::string& chars)
 {
     for (char ch : chars)
-        ::SendMessageA(edit, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(ch)), 1);
-}
-
-void PressKey(HWND edit, UINT virtualKey)
-{
-    ::SendMessageA(edit, WM_KEYDOWN, virtualKey, 1);
-    ::SendMessageA(edit, WM_KEYUP, virtualKey, 0xC0000001);
-}
-
-void SetSelection(HWND edit, int start, int end)
-{
-    ::SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
-}
-
-void GetSelection(HWND edit, int& start, int& end)
-{
-    DWORD first = 0, last = 0;
-    ::SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&first), reinterpret_cast<LPARAM>(&last));
-    start = static_cast<int>(first);
-    end = static_cast<int>(last);
+        ::SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(ch), 1);
 }
 
 std::string WindowText(HWND hWnd)
@@ -112,56 +79,96 @@ std::string WindowText(HWND hWnd)
     return buffer;
 }
 
-bool SetClipboardText(HWND owner, const std::string& text)
+void SetClipboardText(HWND owner, const std::string& text)
 {
-    if (!::OpenClipboard(owner))
-        return false;
-    ::EmptyClipboard();
     HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    char* data = static_cast<char*>(::GlobalLock(memory));
-    memcpy(data, text.c_str(), text.size() + 1);
+    memcpy(::GlobalLock(memory), text.c_str(), text.size() + 1);
     ::GlobalUnlock(memory);
-    bool ok = ::SetClipboardData(CF_TEXT, memory) != nullptr;
+    CClipboardTurn turn;
+    ASSERT_TRUE(::OpenClipboard(owner));
+    ::EmptyClipboard();
+    EXPECT_TRUE(::SetClipboardData(CF_TEXT, memory));
     ::CloseClipboard();
-    return ok;
 }
 
 std::string GetClipboardText(HWND owner)
 {
+    CClipboardTurn turn;
     std::string text;
-    if (!::OpenClipboard(owner))
-        return text;
-    if (HANDLE memory = ::GetClipboardData(CF_TEXT))
+    HANDLE memory = ::OpenClipboard(owner) ? ::GetClipboardData(CF_TEXT) : nullptr;
+    if (const char* data = memory ? static_cast<const char*>(::GlobalLock(memory)) : nullptr)
     {
-        if (const char* data = static_cast<const char*>(::GlobalLock(memory)))
-            text = data;
+        text = data;
         ::GlobalUnlock(memory);
     }
     ::CloseClipboard();
     return text;
 }
 
-CMessageBoxRecorder::CMessageBoxRecorder()
+HWND ThreadToolTip()
 {
-    g_pMessageBoxRecorder = this;
-    SetMessageBoxFunction(RecordMessageBox);
+    HWND found = nullptr;
+    int count = 0;
+    for (HWND tip = nullptr; (tip = ::FindWindowExA(nullptr, tip, TOOLTIPS_CLASSA, nullptr));)
+        if (::GetWindowThreadProcessId(tip, nullptr) == ::GetCurrentThreadId() && ++count)
+            found = tip;
+    return count == 1 ? found : nullptr;
 }
 
-CMessageBoxRecorder::~CMessageBoxRecorder()
+std::string ToolTipText(HWND tool, UINT_PTR id, RECT* rect)
 {
-    SetMessageBoxFunction(nullptr);
-    g_pMessageBoxRecorder = nullptr;
+    char text[80] = {};
+    TTTOOLINFOA info = {TTTOOLINFOA_V2_SIZE, 0, tool, id, {}, nullptr, text, 0, nullptr};
+    HWND tip = ThreadToolTip();
+    if (!tip || !::SendMessageA(tip, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&info)))
+        return "";
+    ::SendMessageA(tip, TTM_GETTEXTA, sizeof(text), reinterpret_cast<LPARAM>(&info));
+    if (rect)
+        *rect = info.rect;
+    return text;
 }
 
-CShellRecorder::CShellRecorder(INT_PTR result)
-    : m_nResult(result)
+CScratchKey::CScratchKey()
+    : m_strPath("SOFTWARE\\Norvane\\LocatrixTest\\" +
+                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "." +
+                std::to_string(::GetCurrentProcessId()))
 {
-    g_pShellRecorder = this;
-    SetShellExecuteFunction(RecordShellExecute);
+    Clear();
 }
 
-CShellRecorder::~CShellRecorder()
+void CScratchKey::Clear() const
 {
-    SetShellExecuteFunction(nullptr);
-    g_pShellRecorder = nullptr;
+    SetAccess(m_strPath, "D:(A;;KA;;;WD)"); // a locked key has to be opened up before it can go
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, m_strPath.c_str());
+}
+
+void CScratchKey::Lock() const
+{
+    SetAccess(m_strPath, "D:P(A;;KR;;;WD)");
+}
+
+bool CScratchKey::Exists() const
+{
+    HKEY key = nullptr;
+    const bool exists = ::RegOpenKeyExA(HKEY_CURRENT_USER, m_strPath.c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS;
+    ::RegCloseKey(key);
+    return exists;
+}
+
+std::string CScratchKey::Raw(const char* name) const
+{
+    // Not through RegGetValueA, which would add a missing NUL.
+    std::string data(64, '\0');
+    DWORD type = 0, size = data.size();
+    HKEY key = nullptr;
+    LONG result = ::RegOpenKeyExA(HKEY_CURRENT_USER, m_strPath.c_str(), 0, KEY_READ, &key);
+    if (result == ERROR_SUCCESS)
+        result = ::RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&data[0]), &size);
+    ::RegCloseKey(key);
+    return result == ERROR_SUCCESS ? static_cast<char>(type) + data.substr(0, size) : "";
+}
+
+void CScratchKey::Put(const char* name, DWORD type, const void* data, DWORD size) const
+{
+    ASSERT_EQ(ERROR_SUCCESS, ::RegSetKeyValueA(HKEY_CURRENT_USER, m_strPath.c_str(), name, type, data, size));
 }
