@@ -68,9 +68,11 @@ TEST(NumericEdit, DigitLimitsSignRuleSeparatorsAndPadding)
     EXPECT_EQ("^123.5", dLimited.At("^-1234.5").Marked());
     limited.SetWholeDigits(2);
     EXPECT_EQ("^-12", dLimited.At("^-123").Marked());
+    limited.SetWholeDigits(1);
+    EXPECT_EQ("^-1", dLimited.Marked());
     limited.SetWholeDigits(-1);
-    EXPECT_EQ("^1", dLimited.Marked());
-    EXPECT_EQ("5^", dLimited.At("5^").Do("6").Marked()); // no automatic separator
+    EXPECT_EQ("^1", dLimited.At("^-12").Marked());
+    EXPECT_EQ("1^", dLimited.At("1^").Do("6").Marked()); // no automatic separator
     limited.SetSeparatorChars(',', ',');
     EXPECT_EQ("^1,5", dLimited.At("^1.2,5").Marked());
     EXPECT_DOUBLE_EQ(1.5, limited.GetNumber());

@@ -41,6 +41,7 @@ struct CClipboardTurn
     }
     const HANDLE m_hMutex = ::CreateMutexA(nullptr, FALSE, "LocatrixTestClipboard");
 };
+
 // The tooltip window of this thread when there is exactly one, and what it holds for a tool
 // ("" when it has no such tool).
 HWND ThreadToolTip();
