@@ -208,3 +208,29 @@ TEST(HyperLink, TakesClicksAndKeepsOneToolTipToolFedWithTheRelayedMessages)
     EXPECT_FALSE(on.link.PreTranslateMessage(&move));
     EXPECT_EQ(std::vector<LPARAM>{reinterpret_cast<LPARAM>(&move)}, relayed);
 }
+
+// A control with no font of its own is drawn in the default GUI font, not in whatever an
+// empty font description would give.
+TEST(HyperLink, DrawsInTheDefaultGuiFontWhenTheControlHasNone)
+{
+    CTestHost host;
+    CScratchKey key;
+    int counts[2];
+    RECT ink[2];
+    for (int i : {0, 1})
+    {
+        HWND plain = ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 200, 40, host.m_hWnd, nullptr,
+                                       ::GetModuleHandleA(nullptr), nullptr);
+        if (i == 1)
+            ::SendMessageA(plain, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+        CHyperLink link(key.m_strPath.c_str());
+        ASSERT_TRUE(link.SubclassWindow(plain));
+        link.SetLinkText("locatrix.example");
+        CPixelCanvas canvas(200, 40, kUnpainted);
+        link.Paint(canvas.m_hDC, canvas.m_rect);
+        counts[i] = canvas.Count(kNormal, &ink[i]);
+    }
+    EXPECT_GT(counts[0], 0);
+    EXPECT_EQ(counts[1], counts[0]);
+    EXPECT_TRUE(::EqualRect(&ink[1], &ink[0]));
+}
