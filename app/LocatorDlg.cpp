@@ -365,18 +365,26 @@ void CLocatorDlg::ChooseLocatorMask()
 
 void CLocatorDlg::ShowLatitudeParts(CGeoPoint& point)
 {
-    m_editLatitudeDegree.SetWindowText(Format("%.0f", point.GetLatitudeDegree()));
-    m_editLatitudeMinute.SetWindowText(Format("%.0f", point.GetLatitudeMinute()));
-    m_editLatitudeSecond.SetWindowText(Format("%.2f", point.GetLatitudeSecond()));
-    m_listLatitudeWorld.SetCurSel(point.GetLatitude() < 0 ? 1 : 0);
+    ShowParts(point.GetLatitudeDegree(), point.GetLatitudeMinute(), point.GetLatitudeSecond(),
+              point.GetLatitude() < 0, m_editLatitudeDegree, m_editLatitudeMinute, m_editLatitudeSecond,
+              m_listLatitudeWorld);
 }
 
 void CLocatorDlg::ShowLongitudeParts(CGeoPoint& point)
 {
-    m_editLongitudeDegree.SetWindowText(Format("%.0f", point.GetLongitudeDegree()));
-    m_editLongitudeMinute.SetWindowText(Format("%.0f", point.GetLongitudeMinute()));
-    m_editLongitudeSecond.SetWindowText(Format("%.2f", point.GetLongitudeSecond()));
-    m_listLongitudeWorld.SetCurSel(point.GetLongitude() < 0 ? 1 : 0);
+    ShowParts(point.GetLongitudeDegree(), point.GetLongitudeMinute(), point.GetLongitudeSecond(),
+              point.GetLongitude() < 0, m_editLongitudeDegree, m_editLongitudeMinute, m_editLongitudeSecond,
+              m_listLongitudeWorld);
+}
+
+// Index 1 of a hemisphere list is "S" or "W".
+void CLocatorDlg::ShowParts(double degrees, double minutes, double seconds, bool negative, CEdit& degreeBox,
+                            CEdit& minuteBox, CEdit& secondBox, CComboBox& hemisphereList)
+{
+    degreeBox.SetWindowText(Format("%.0f", degrees));
+    minuteBox.SetWindowText(Format("%.0f", minutes));
+    secondBox.SetWindowText(Format("%.2f", seconds));
+    hemisphereList.SetCurSel(negative ? 1 : 0);
 }
 
 void CLocatorDlg::Complain(const char* text, CWnd& box)

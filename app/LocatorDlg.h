@@ -44,6 +44,8 @@ private:
     void ChooseLocatorMask();
     void ShowLatitudeParts(CGeoPoint& point);
     void ShowLongitudeParts(CGeoPoint& point);
+    static void ShowParts(double degrees, double minutes, double seconds, bool negative, CEdit& degreeBox,
+                          CEdit& minuteBox, CEdit& secondBox, CComboBox& hemisphereList);
 
     // Declaration order is binding order.
     CComboBox m_listLocatorChars;

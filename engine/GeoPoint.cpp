@@ -31,27 +31,28 @@ CGeoPoint::~CGeoPoint() = default;
 
 bool CGeoPoint::SetLatitudeDMS(double degrees, double minutes, double seconds, char hemisphere)
 {
-    if (!InRange(degrees, 90) || !InRange(minutes, 60) || !InRange(seconds, 60))
-        return false;
-    m_dLatitudeDegree = degrees;
-    m_dLatitudeMinute = minutes;
-    m_dLatitudeSecond = seconds;
-    m_dLatitude = (seconds * (1.0 / 3600) + minutes * (1.0 / 60)) + degrees;
-    if (hemisphere == 'S')
-        m_dLatitude = -m_dLatitude;
-    return true;
+    return FromDMS(degrees, minutes, seconds, 90, hemisphere == 'S', m_dLatitude, m_dLatitudeDegree,
+                   m_dLatitudeMinute, m_dLatitudeSecond);
 }
 
 bool CGeoPoint::SetLongitudeDMS(double degrees, double minutes, double seconds, char hemisphere)
 {
-    if (!InRange(degrees, 180) || !InRange(minutes, 60) || !InRange(seconds, 60))
+    return FromDMS(degrees, minutes, seconds, 180, hemisphere == 'W', m_dLongitude, m_dLongitudeDegree,
+                   m_dLongitudeMinute, m_dLongitudeSecond);
+}
+
+// The parts are stored as given; the decimal value is summed in this order, to the last bit.
+bool CGeoPoint::FromDMS(double degrees, double minutes, double seconds, double degreeLimit, bool negative,
+                        double& value, double& degreeField, double& minuteField, double& secondField)
+{
+    if (!InRange(degrees, degreeLimit) || !InRange(minutes, 60) || !InRange(seconds, 60))
         return false;
-    m_dLongitudeDegree = degrees;
-    m_dLongitudeMinute = minutes;
-    m_dLongitudeSecond = seconds;
-    m_dLongitude = (seconds * (1.0 / 3600) + minutes * (1.0 / 60)) + degrees;
-    if (hemisphere == 'W')
-        m_dLongitude = -m_dLongitude;
+    degreeField = degrees;
+    minuteField = minutes;
+    secondField = seconds;
+    value = (seconds * (1.0 / 3600) + minutes * (1.0 / 60)) + degrees;
+    if (negative)
+        value = -value;
     return true;
 }
 

@@ -30,6 +30,8 @@ public:
     double GetLongitudeSecond();
 
 private:
+    static bool FromDMS(double degrees, double minutes, double seconds, double degreeLimit, bool negative,
+                        double& value, double& degreeField, double& minuteField, double& secondField);
     static void ToDMS(double value, double& degrees, double& minutes, double& seconds);
     void LatitudeToDMS();
     void LongitudeToDMS();
