@@ -18,13 +18,6 @@ const char kCaption[] = "Locatrix";
 const char* const kLocatorMasks[] = {"**##**", "**##**##", "**##**##**"};
 const char kLongestMask[] = "**##**##**";
 
-std::string Format(const char* format, double value)
-{
-    char text[64];
-    std::snprintf(text, sizeof(text), format, value);
-    return text;
-}
-
 // A box counts as missing when it is empty or its whole number reaches the limit.
 bool IsMissing(const std::string& text, int limit)
 {
@@ -235,10 +228,10 @@ void CLocatorDlg::OnCalculateDistance()
     CPathCalc path;
     if (!path.SetLocations(local, distant))
         return;
-    m_editBearing.SetWindowText(Format("%.1f", path.GetBearing()));
-    m_editStatuteMiles.SetWindowText(Format("%.1f", path.GetStatuteMiles()));
-    m_editKilometers.SetWindowText(Format("%.1f", path.GetKilometers()));
-    m_editNauticalMiles.SetWindowText(Format("%.1f", path.GetNauticalMiles()));
+    m_editBearing.SetWindowText(FormatFixed(path.GetBearing(), 1));
+    m_editStatuteMiles.SetWindowText(FormatFixed(path.GetStatuteMiles(), 1));
+    m_editKilometers.SetWindowText(FormatFixed(path.GetKilometers(), 1));
+    m_editNauticalMiles.SetWindowText(FormatFixed(path.GetNauticalMiles(), 1));
     SaveSettings(m_strSettingsKeyPath, {{"Location1", local}, {"Location2", distant}}, {});
 }
 
@@ -298,8 +291,8 @@ void CLocatorDlg::OnCalculateDMS()
                  {{"LatitudeWorld", &m_listLatitudeWorld},
                   {"LongitudeWorld", &m_listLongitudeWorld},
                   {"LocatorChars", &m_listLocatorChars}});
-    m_editLatitudeDecimal.SetWindowText(Format("%f", point.GetLatitude()));
-    m_editLongitudeDecimal.SetWindowText(Format("%f", point.GetLongitude()));
+    m_editLatitudeDecimal.SetWindowText(FormatFixed(point.GetLatitude(), 6));
+    m_editLongitudeDecimal.SetWindowText(FormatFixed(point.GetLongitude(), 6));
     // The box's mask cuts the ten characters to the chosen length.
     m_editLocator.SetWindowText(point.GetLocator());
 }
@@ -345,9 +338,9 @@ void CLocatorDlg::OnCalculateLocator()
         return;
 
     SaveSettings(m_strSettingsKeyPath, {{"Locator", locator}}, {{"LocatorChars", &m_listLocatorChars}});
-    m_editLatitudeDecimal.SetWindowText(Format("%f", point.GetLatitude()));
+    m_editLatitudeDecimal.SetWindowText(FormatFixed(point.GetLatitude(), 6));
     ShowLatitudeParts(point);
-    m_editLongitudeDecimal.SetWindowText(Format("%f", point.GetLongitude()));
+    m_editLongitudeDecimal.SetWindowText(FormatFixed(point.GetLongitude(), 6));
     ShowLongitudeParts(point);
 }
 
@@ -381,9 +374,9 @@ void CLocatorDlg::ShowLongitudeParts(CGeoPoint& point)
 void CLocatorDlg::ShowParts(double degrees, double minutes, double seconds, bool negative, CEdit& degreeBox,
                             CEdit& minuteBox, CEdit& secondBox, CComboBox& hemisphereList)
 {
-    degreeBox.SetWindowText(Format("%.0f", degrees));
-    minuteBox.SetWindowText(Format("%.0f", minutes));
-    secondBox.SetWindowText(Format("%.2f", seconds));
+    degreeBox.SetWindowText(FormatFixed(degrees, 0));
+    minuteBox.SetWindowText(FormatFixed(minutes, 0));
+    secondBox.SetWindowText(FormatFixed(seconds, 2));
     hemisphereList.SetCurSel(negative ? 1 : 0);
 }
 

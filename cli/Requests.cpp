@@ -89,14 +89,11 @@ bool AtLeast(const std::string& text, int limit)
     return (v < 0 ? -v : v) >= limit;
 }
 
-void Append(std::string& out, const char* format, double value)
+void Append(std::string& out, double value, int decimals)
 {
-    char buffer[512];
-    const int n = std::snprintf(buffer, sizeof buffer, format, value);
     if (!out.empty())
         out += ' ';
-    if (n > 0)
-        out.append(buffer, static_cast<std::string::size_type>(n) < sizeof buffer ? n : sizeof buffer - 1);
+    out += FormatFixed(value, decimals);
 }
 
 void AppendWord(std::string& out, const std::string& word)
@@ -150,17 +147,17 @@ Result Dms(const std::vector<std::string>& w, std::size_t at, int chars)
         return Rejected("Longitude not accepted");
 
     std::string out;
-    Append(out, "%f", point.GetLatitude());
-    Append(out, "%f", point.GetLongitude());
+    Append(out, point.GetLatitude(), 6);
+    Append(out, point.GetLongitude(), 6);
     AppendWord(out, point.GetLocator().substr(0, chars));
     return Ok(out);
 }
 
 void AppendParts(std::string& out, double degrees, double minutes, double seconds, char hemisphere)
 {
-    Append(out, "%.0f", degrees);
-    Append(out, "%.0f", minutes);
-    Append(out, "%.2f", seconds);
+    Append(out, degrees, 0);
+    Append(out, minutes, 0);
+    Append(out, seconds, 2);
     out += ' ';
     out += hemisphere;
 }
@@ -210,10 +207,10 @@ Result Locator(const std::vector<std::string>& w, std::size_t at)
         return Rejected("Locator not accepted");
 
     std::string out;
-    Append(out, "%f", point.GetLatitude());
+    Append(out, point.GetLatitude(), 6);
     AppendParts(out, point.GetLatitudeDegree(), point.GetLatitudeMinute(), point.GetLatitudeSecond(),
                 point.GetLatitude() < 0 ? 'S' : 'N');
-    Append(out, "%f", point.GetLongitude());
+    Append(out, point.GetLongitude(), 6);
     AppendParts(out, point.GetLongitudeDegree(), point.GetLongitudeMinute(), point.GetLongitudeSecond(),
                 point.GetLongitude() < 0 ? 'W' : 'E');
     return Ok(out);
@@ -235,10 +232,10 @@ Result Distance(const std::vector<std::string>& w, std::size_t at)
         return Rejected("Locations not accepted");
 
     std::string out;
-    Append(out, "%.1f", path.GetBearing());
-    Append(out, "%.1f", path.GetStatuteMiles());
-    Append(out, "%.1f", path.GetKilometers());
-    Append(out, "%.1f", path.GetNauticalMiles());
+    Append(out, path.GetBearing(), 1);
+    Append(out, path.GetStatuteMiles(), 1);
+    Append(out, path.GetKilometers(), 1);
+    Append(out, path.GetNauticalMiles(), 1);
     return Ok(out);
 }
 

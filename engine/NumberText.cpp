@@ -1,6 +1,7 @@
 #include "NumberText.h"
 
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -71,4 +72,11 @@ double RealValue(const std::string& text)
     }
     const std::string number = text.substr(start, i - start);
     return std::strtod(number.c_str(), nullptr);
+}
+
+std::string FormatFixed(double value, int decimals)
+{
+    char buffer[512]; // the longest double in "%.17f" is 309 digits, a sign, a point and 17 decimals
+    const int n = std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+    return n > 0 ? std::string(buffer, static_cast<std::string::size_type>(n)) : std::string();
 }

@@ -15,3 +15,7 @@ int IntegerValue(const std::string& text);
 // is none. Only decimal numbers: "inf", "nan" and hexadecimal texts read as 0 (or as
 // their leading "0"), so every runtime reads the same texts the same way.
 double RealValue(const std::string& text);
+
+// The value as printf's "%.<decimals>f" writes it (decimals 0 to 17): every number shown in
+// the window or printed by the command line goes through here, so all agree to the byte.
+std::string FormatFixed(double value, int decimals);
