@@ -1,5 +1,6 @@
 // locatrix-cli: the calculator's four calculations for scripts and batch work.
 #include "Requests.h"
+#include "Toolbox.h"
 
 #include <cstdio>
 #include <cstring>
@@ -64,6 +65,9 @@ int RunBatch(int chars)
 int main(int argc, char** argv)
 {
     std::vector<std::string> words(argv + 1, argv + argc);
+    int toolboxStatus = 0;
+    if (cli::CToolbox::Run(words, toolboxStatus))
+        return toolboxStatus;
     if (words.empty()) {
         std::fputs(cli::kHelpText, stderr);
         return 2;

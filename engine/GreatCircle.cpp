@@ -84,3 +84,19 @@ LatLon CGreatCircle::Destination(const LatLon& start, double bearing, double ang
     p.Longitude = Degrees(std::atan2(y, x));
     return p;
 }
+
+std::vector<LatLon> CGreatCircle::Sample(const LatLon& start, double bearing, double angle, double maxStep)
+{
+    double steps = std::ceil(angle / maxStep);
+    if (!(steps >= 1))
+        steps = 1;
+    if (steps > 100000)
+        steps = 100000;
+    const int n = static_cast<int>(steps);
+    std::vector<LatLon> points;
+    points.reserve(n + 1);
+    points.push_back(start);
+    for (int i = 1; i <= n; ++i)
+        points.push_back(Destination(start, bearing, angle * i / n));
+    return points;
+}

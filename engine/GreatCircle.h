@@ -6,6 +6,8 @@
 
 #include "LocatorCodec.h"
 
+#include <vector>
+
 namespace locatrix {
 constexpr double kTruePi = 3.141592653589793;
 // One nautical mile is one minute of arc: the sphere of the window's distances.
@@ -29,6 +31,9 @@ public:
 
     // The point reached from start by going angle radians along the bearing (degrees).
     static LatLon Destination(const LatLon& start, double bearing, double angle);
+    // Points from start along the bearing, angle radians in all, no two neighbours more than
+    // maxStep apart; both ends included.
+    static std::vector<LatLon> Sample(const LatLon& start, double bearing, double angle, double maxStep);
 
 private:
     double m_dBearing;
