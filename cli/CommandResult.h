@@ -15,7 +15,8 @@ enum ExitStatus {
 struct CommandResult {
     int status = kExitDone;
     std::string out;
-    std::string err;
+    std::string err;      // what went wrong, if anything
+    std::string summary;  // counts and notes for standard error, as they are
 };
 
 } // namespace cli

@@ -2,6 +2,7 @@
 
 #include "GeoJsonWriter.h"
 #include "PathReport.h"
+#include "Quoted.h"
 
 #include <vector>
 
@@ -32,8 +33,8 @@ bool CPathCommand::ReadEnds(const ToolboxOptions& o, const char* command, Place 
         std::string why;
         if (!ReadPlace(o.values[i], ends[i], why)) {
             result.status = kExitRefused;
-            result.err = std::string(command) + ": " + (i == 0 ? "first" : "second") + " place \"" + o.values[i]
-                       + "\": " + why;
+            result.err = std::string(command) + ": " + (i == 0 ? "first" : "second") + " place " + Quoted(o.values[i])
+                       + ": " + why;
             return false;
         }
     }

@@ -5,17 +5,21 @@
 
 namespace cli {
 
+bool ReadLocatorPlace(const std::string& text, Place& place, std::string& why)
+{
+    CLocatorSquare square;
+    if (!square.SetLocator(text, why))
+        return false;
+    place.name = square.GetLocator();
+    place.point = square.GetCentre();
+    return true;
+}
+
 bool ReadPlace(const std::string& text, Place& place, std::string& why)
 {
     const std::string::size_type comma = text.find(',');
-    if (comma == std::string::npos) {
-        CLocatorSquare square;
-        if (!square.SetLocator(text, why))
-            return false;
-        place.name = square.GetLocator();
-        place.point = square.GetCentre();
-        return true;
-    }
+    if (comma == std::string::npos)
+        return ReadLocatorPlace(text, place, why);
     double latitude = 0;
     double longitude = 0;
     if (!ReadDecimal(text.substr(0, comma), latitude) || !(latitude >= -90 && latitude <= 90)) {

@@ -15,5 +15,7 @@ struct Place {
 
 // False, with why naming what is wrong, for anything else.
 bool ReadPlace(const std::string& text, Place& place, std::string& why);
+// A locator only.
+bool ReadLocatorPlace(const std::string& text, Place& place, std::string& why);
 
 } // namespace cli

@@ -2,6 +2,7 @@
 
 #include "GeoJsonWriter.h"
 #include "LocatorSquare.h"
+#include "Quoted.h"
 #include "RecordWriter.h"
 
 #include <vector>
@@ -52,7 +53,7 @@ CommandResult CSquareCommand::Run(const ToolboxOptions& o)
         if (!square.SetLocator(o.values[i], why)) {
             result.status = kExitRefused;
             result.out.clear();
-            result.err = "square: \"" + o.values[i] + "\": " + why;
+            result.err = "square: " + Quoted(o.values[i]) + ": " + why;
             return result;
         }
         const CRecordWriter record = Record(square, decimals);

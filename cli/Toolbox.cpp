@@ -1,6 +1,8 @@
 #include "Toolbox.h"
 
+#include "AdifCommand.h"
 #include "CommandResult.h"
+#include "NmeaCommand.h"
 #include "PathCommand.h"
 #include "Requests.h"
 #include "SquareCommand.h"
@@ -18,7 +20,7 @@ namespace cli {
 
 namespace {
 
-const char* const kCommands[] = {"square", "path"};
+const char* const kCommands[] = {"square", "path", "nmea", "adif"};
 
 bool TakesValue(const std::string& option)
 {
@@ -55,6 +57,7 @@ int Finish(const CommandResult& r)
         std::fprintf(stderr, "locatrix-cli: cannot write to standard output\n");
         return kExitFile;
     }
+    std::fputs(r.summary.c_str(), stderr);
     if (!r.err.empty())
         std::fprintf(stderr, "locatrix-cli: %s\n%s", r.err.c_str(),
                      r.status == kExitUsage ? "Try 'locatrix-cli --help'.\n" : "");
@@ -93,8 +96,15 @@ bool CToolbox::Run(const std::vector<std::string>& words, int& status)
     rest.insert(rest.end(), words.begin() + static_cast<std::ptrdiff_t>(at) + 1, words.end());
     ToolboxOptions options;
     CommandResult result;
-    if (!ReadToolboxOptions(rest, options, result.err)) {
+    const bool read = ReadToolboxOptions(rest, options, result.err);
+    if (read && command == "nmea") {
+        status = CNmeaCommand::Run(options, stdin, stdout, stderr);
+        return true;
+    }
+    if (!read) {
         result.status = kExitUsage;
+    } else if (command == "adif") {
+        result = CAdifCommand::Run(options);
     } else if (command == "square") {
         result = CSquareCommand::Run(options);
     } else {
