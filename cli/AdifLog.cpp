@@ -160,7 +160,7 @@ void CAdifLog::FillRecord(const std::string& in, std::size_t begin, std::size_t 
     Field distance;
     Field f;
     std::string ignored;
-    const long line = LineAt(in, begin);
+    const long line = LineAt(in, std::min(in.find('<', begin), end));  // where its first field is
     for (std::size_t at = in.find('<', begin); at < end; at = in.find('<', f.end)) {
         ReadField(in, at, f, ignored);  // read before: cannot fail
         const std::string data = in.substr(f.dataBegin, f.end - f.dataBegin);
