@@ -2,6 +2,7 @@
 
 #include "AdifCommand.h"
 #include "CommandResult.h"
+#include "MapCommand.h"
 #include "NmeaCommand.h"
 #include "PathCommand.h"
 #include "Requests.h"
@@ -20,7 +21,7 @@ namespace cli {
 
 namespace {
 
-const char* const kCommands[] = {"square", "path", "nmea", "adif"};
+const char* const kCommands[] = {"square", "path", "map", "nmea", "adif"};
 
 bool TakesValue(const std::string& option)
 {
@@ -105,6 +106,8 @@ bool CToolbox::Run(const std::vector<std::string>& words, int& status)
         result.status = kExitUsage;
     } else if (command == "adif") {
         result = CAdifCommand::Run(options);
+    } else if (command == "map") {
+        result = CMapCommand::Run(options);
     } else if (command == "square") {
         result = CSquareCommand::Run(options);
     } else {
