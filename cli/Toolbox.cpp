@@ -156,7 +156,7 @@ const char* const CToolbox::kHelpText =
     "  locatrix-cli --version\n"
     "      the program's version\n"
     "\n"
-    "Toolbox options (anywhere among the command's words, also as --name=VALUE):\n"
+    "Toolbox options (anywhere among the command's words; --format=csv is --format csv):\n"
     "  --format F     text (default), csv (a header row naming each field and its unit,\n"
     "                 then one row per result), json (one object per line) or geojson\n"
     "                 (square: Polygon features; path: the ends as Points, the short and\n"
