@@ -21,7 +21,18 @@ namespace cli {
 
 namespace {
 
-const char* const kCommands[] = {"square", "path", "map", "nmea", "adif"};
+// Each command and the options it takes.
+struct Command {
+    const char* name;
+    const char* options;
+};
+const Command kCommands[] = {
+    {"square", " --format --precision "},
+    {"path", " --format --precision --radius "},
+    {"map", " --precision --radius -o "},
+    {"nmea", " --format --precision --chars --changes "},
+    {"adif", " --precision --radius --from --overwrite -o "},
+};
 
 bool TakesValue(const std::string& option)
 {
@@ -86,9 +97,10 @@ bool CToolbox::Run(const std::vector<std::string>& words, int& status)
     }
     std::size_t at = 0;
     const std::string command = CommandWord(words, at);
-    bool mine = false;
-    for (const char* c : kCommands)
-        mine = mine || command == c;
+    const Command* mine = nullptr;
+    for (const Command& c : kCommands)
+        if (command == c.name)
+            mine = &c;
     if (!mine)
         return false;
 
@@ -97,7 +109,13 @@ bool CToolbox::Run(const std::vector<std::string>& words, int& status)
     rest.insert(rest.end(), words.begin() + static_cast<std::ptrdiff_t>(at) + 1, words.end());
     ToolboxOptions options;
     CommandResult result;
-    const bool read = ReadToolboxOptions(rest, options, result.err);
+    bool read = ReadToolboxOptions(rest, options, result.err);
+    for (const std::string& given : options.given) {
+        if (read && std::strstr(mine->options, (" " + given + " ").c_str()) == nullptr) {
+            result.err = command + " does not take " + given;
+            read = false;
+        }
+    }
     if (read && command == "nmea") {
         status = CNmeaCommand::Run(options, stdin, stdout, stderr);
         return true;
@@ -140,13 +158,15 @@ const char* const CToolbox::kHelpText =
     "      an SVG map centred on A (azimuthal equidistant: every place in its direction\n"
     "      from A, as far out as its distance) with coastlines, the 18x18 fields, A and\n"
     "      B, the short and the long path, the bearings and distances\n"
-    "  locatrix-cli nmea [--chars N] [--changes] [--format text|csv|json] [FILE]\n"
+    "  locatrix-cli nmea [--chars N] [--changes] [--format text|csv|json] [--precision N]\n"
+    "                    [FILE]\n"
     "      reads NMEA 0183 sentences (GGA, RMC, GLL of any talker) from FILE or standard\n"
     "      input, line by line as they come, and prints the locator of N characters\n"
     "      (2 to 12, default 6) of each valid fix; --changes prints only when it changes.\n"
     "      Sentences without a fix, with a bad or missing checksum, or malformed are\n"
     "      skipped and counted on standard error at the end\n"
-    "  locatrix-cli adif [--from LOC] [--overwrite] [--radius KM] [-o OUT.adi] [FILE.adi]\n"
+    "  locatrix-cli adif [--from LOC] [--overwrite] [--radius KM] [--precision N] [-o OUT.adi]\n"
+    "                    [FILE.adi]\n"
     "      reads an ADIF log (.adi) from FILE or standard input and writes it to OUT or\n"
     "      standard output with DISTANCE (km, 1 decimal, or N with --precision N) added to\n"
     "      every QSO that has GRIDSQUARE and MY_GRIDSQUARE (or, without MY_GRIDSQUARE, the\n"
@@ -162,15 +182,17 @@ const char* const CToolbox::kHelpText =
     "                 (square: Polygon features; path: the ends as Points, the short and\n"
     "                 the long path as LineStrings sampled every 100 km or less, cut into\n"
     "                 a MultiLineString where they cross longitude 180)\n"
-    "  --precision N  decimals of bearings and distances, or of square's degrees (0-12)\n"
-    "  --radius KM    the earth's radius; default 6366.707 km, the sphere on which one\n"
-    "                 nautical mile is one minute of arc, as in the window (contest\n"
-    "                 scoring uses 6371.291, many libraries 6371)\n"
+    "  --precision N  decimals of bearings and distances, of square's degrees, or of the\n"
+    "                 degrees in nmea's csv and json (0-12)\n"
+    "  --radius KM    the earth's radius (path, map, adif); default 6366.707 km, the\n"
+    "                 sphere on which one nautical mile is one minute of arc, as in\n"
+    "                 the window (contest scoring uses 6371.291, many libraries 6371)\n"
     "  --chars N      nmea: locator length, 2 to 12 characters, default 6\n"
     "  --changes      nmea: print a locator only when it differs from the last one\n"
     "  --from LOC     adif: the station's own locator where a QSO has no MY_GRIDSQUARE\n"
     "  --overwrite    adif: replace DISTANCE fields already in the log\n"
     "  -o FILE        map and adif: the output file\n"
+    "An option that a command does not take is refused.\n"
     "\n"
     "Toolbox exit status: 0 done; 1 the input was refused (a bad locator or position,\n"
     "a malformed ADIF log; the message names the line and the field); 2 a command line\n"

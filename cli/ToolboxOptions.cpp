@@ -78,6 +78,7 @@ bool ReadToolboxOptions(const std::vector<std::string>& words, ToolboxOptions& o
             value = word.substr(eq + 1);
             hasValue = true;
         }
+        o.given.push_back(name);
         if (name == "--overwrite" || name == "--changes") {
             if (hasValue) {
                 error = name + " takes no value";

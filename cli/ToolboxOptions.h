@@ -19,6 +19,7 @@ struct ToolboxOptions {
     bool changes = false;        // nmea --changes
     std::string output;          // -o FILE
     std::vector<std::string> values;
+    std::vector<std::string> given;   // the options' names as they were given, for checking
 };
 
 // False, with a message naming the option, for an unknown option or a bad value. Options

@@ -66,6 +66,7 @@ south-west: 0.000000 0.000000*||0" square jj00
 check "square: a bad locator named, exit 1" '|locatrix-cli: square: "JO6": a locator has 2, 4, 6, 8, 10 or 12 characters, not 3|1' square JO6
 check "path: a usage error, exit 2" "|locatrix-cli: path takes two places*Try 'locatrix-cli --help'.|2" path JO62QM
 check "an unknown toolbox option, exit 2" "|locatrix-cli: unknown option: --colour*|2" path --colour red A B
+check "an option the command does not take, exit 2" "|locatrix-cli: square does not take --overwrite*|2" square --overwrite JO62
 check "--version" "locatrix-cli [0-9]*||0" --version
 check "map without -o, exit 2" "|locatrix-cli: map writes an SVG file*|2" map JO62QM FN20XR
 
