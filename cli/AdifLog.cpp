@@ -203,7 +203,7 @@ void CAdifLog::FillRecord(const std::string& in, std::size_t begin, std::size_t 
             failed = "GRIDSQUARE";
         if (failed) {
             ++m_counts.badGrid;
-            warnings += "adif: line " + std::to_string(line) + ": QSO " + std::to_string(m_counts.qsos) + ": " + failed
+            warnings += "locatrix-cli: adif: line " + std::to_string(line) + ": QSO " + std::to_string(m_counts.qsos) + ": " + failed
                       + " " + Quoted(failed[0] == 'G' ? grid : own) + ": " + why + "\n";
         } else {
             value = CRecordWriter::Number(CPathReport(ends[0], ends[1], m_dRadiusKm).GetKm(false), m_nDecimals);

@@ -25,7 +25,7 @@ public:
     CAdifLog(const std::string& from, bool overwrite, double radiusKm, int decimals);
 
     // False, with error naming the line and the field, for a log that is not ADIF; output
-    // is then empty. warnings gets one line per QSO whose grid is not a locator.
+    // is then empty. warnings gets one message line per QSO whose grid is not a locator.
     bool Fill(const std::string& input, std::string& output, std::string& warnings, std::string& error);
     const AdifCounts& GetCounts() const { return m_counts; }
     std::string Summary() const;

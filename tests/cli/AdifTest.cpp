@@ -60,7 +60,7 @@ TEST(AdifLog, FillsWhatItCanAndKeepsEveryOtherByte)
         "<CALL:2>K1<GRIDSQUARE:8>FN31PR21<GRIDSQUARE_EXT:2>AB<MY_GRIDSQUARE:2>JO" + Field(Km("JO", "FN31PR21AB"))
         + " <EOR>\n";
     EXPECT_EQ(out, expected);
-    EXPECT_EQ(warnings, "adif: line 8: QSO 4: GRIDSQUARE \"ZZ99\": character 1 of a locator must be A to R\n");
+    EXPECT_EQ(warnings, "locatrix-cli: adif: line 8: QSO 4: GRIDSQUARE \"ZZ99\": character 1 of a locator must be A to R\n");
     const cli::AdifCounts& c = fill.GetCounts();
     EXPECT_EQ(c.qsos, 6);
     EXPECT_EQ(c.filled, 3);
