@@ -2,6 +2,7 @@
 // coordinates to the last digit; and the command on a stream of lines as a receiver sends them.
 #include "NmeaCommand.h"
 #include "NmeaReader.h"
+#include "StreamRun.h"
 
 #include <gtest/gtest.h>
 
@@ -80,30 +81,11 @@ TEST(NmeaReader, PositionSentences)
     EXPECT_EQ(why, "checksum *00, but the sentence sums to " + Checksum("GPGLL,1"));
 }
 
-// Runs the command on input bytes; out and err as they were written.
-struct Outcome {
-    int status;
-    std::string out, err;
-};
-
-Outcome RunNmea(const std::string& input, const cli::ToolboxOptions& options)
+StreamRun RunNmea(const std::string& input, const cli::ToolboxOptions& options)
 {
-    std::FILE* in = std::tmpfile();
-    std::FILE* out = std::tmpfile();
-    std::FILE* err = std::tmpfile();
-    std::fwrite(input.data(), 1, input.size(), in);
-    std::rewind(in);
-    Outcome r;
-    r.status = cli::CNmeaCommand::Run(options, in, out, err);
-    for (auto [file, text] : {std::pair<std::FILE*, std::string*>{out, &r.out}, {err, &r.err}}) {
-        std::rewind(file);
-        int c;
-        while ((c = std::getc(file)) != EOF)
-            *text += static_cast<char>(c);
-        std::fclose(file);
-    }
-    std::fclose(in);
-    return r;
+    return RunOnStreams(input, [&](std::FILE* in, std::FILE* out, std::FILE* err) {
+        return cli::CNmeaCommand::Run(options, in, out, err);
+    });
 }
 
 TEST(NmeaCommand, AStreamAsAReceiverSendsIt)
@@ -114,7 +96,7 @@ TEST(NmeaCommand, AStreamAsAReceiverSendsIt)
                             + moscow + "\r\n" + std::string("\0$GPGGA,\0*00\n", 13) + Sentence("GPGSV,1") + "\n"
                             + moscow.substr(0, 30) + "\n" + berlin;  // the last line without its end
     cli::ToolboxOptions o;
-    Outcome r = RunNmea(input, o);
+    StreamRun r = RunNmea(input, o);
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "JO62QM\nJO62QM\nKO85TS\nJO62QM\n");
     EXPECT_EQ(r.err, "locatrix-cli: nmea: line 4: no checksum (*hh)\n"
