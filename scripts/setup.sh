@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake g++ make googletest libgtest-dev libbenchmark-dev clang libclang-rt-dev
           mingw-w64 wine wine64 wine32:i386 fonts-wine fonts-liberation xvfb xauth xdotool imagemagick
-          binutils-mingw-w64-i686)
+          binutils-mingw-w64-i686 nsis python3)
 
 missing=()
 for p in "${packages[@]}"; do
