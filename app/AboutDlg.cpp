@@ -1,5 +1,7 @@
 #include "AboutDlg.h"
 #include "controls/HomePage.h"
+#include "framework/ScreenDpi.h"
+#include "framework/WinApp.h"
 #include "res/resource.h"
 
 CAboutDlg::CAboutDlg(CWnd* parent)
@@ -39,6 +41,12 @@ BOOL CAboutDlg::OnInitDialog()
     m_fontTitle.CreateFontIndirect(logFont);
     if (HWND title = GetDlgItem(IDC_ABOUT_TITLE))
         ::SendMessageA(title, WM_SETFONT, reinterpret_cast<WPARAM>(m_fontTitle.m_hObject), TRUE);
+
+    // The template's icon control shows the 48-pixel image whatever the DPI; give it the image
+    // drawn for this DPI, and the control takes its size.
+    HWND icon = ::GetWindow(m_hWnd, GW_CHILD);
+    if (icon && m_icon.Load(AfxGetInstanceHandle(), IDI_ABOUT, ScaleToScreen(48)))
+        ::SendMessageA(icon, STM_SETICON, reinterpret_cast<WPARAM>(m_icon.m_hIcon), 0);
     return TRUE;
 }
 
@@ -56,4 +64,5 @@ void CAboutDlg::OnDestroy()
 {
     Default();
     m_fontTitle.DeleteObject();
+    m_icon.Destroy();
 }

@@ -1,6 +1,7 @@
 #include "HomeBanner.h"
 #include "HomePage.h"
 #include "framework/PaintDC.h"
+#include "framework/ScreenDpi.h"
 #include "framework/ShellSeam.h"
 
 namespace
@@ -33,7 +34,8 @@ CHomeBanner::CHomeBanner(COLORREF clrButtonFace, COLORREF clrButtonHighlight, CO
       m_clrFace(Shade(clrButtonFace, Brighten)),
       m_clrShadow(Shade(clrButtonShadow, Darken))
 {
-    m_font.CreateFont(26, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+    // 26 pixels on a 96 DPI screen; the dialog around the banner grows with the DPI, so does it.
+    m_font.CreateFont(ScaleToScreen(26), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_ROMAN | FIXED_PITCH, "Times New Roman");
 }
 

@@ -205,8 +205,8 @@ TEST(Resources, StringIconsVersionAndManifest)
         }
         return found;
     };
-    const std::vector<std::pair<int, int>> app = {{16, 32}, {24, 32}, {32, 32}, {48, 32}, {64, 32}};
-    const std::vector<std::pair<int, int>> about = {{48, 8}, {48, 32}};
+    const std::vector<std::pair<int, int>> app = {{16, 32}, {20, 32}, {24, 32}, {32, 32}, {40, 32}, {48, 32}, {64, 32}};
+    const std::vector<std::pair<int, int>> about = {{48, 8}, {48, 32}, {60, 32}, {72, 32}, {96, 32}};
     EXPECT_EQ(app, images(128));
     EXPECT_EQ(about, images(129));
 
