@@ -4,13 +4,16 @@
 #   dpi_test.sh PREFIX TEST.exe[:GTEST_FILTER] ...
 set -uo pipefail
 scripts=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../scripts" && pwd)
+. "$scripts/wine-env.sh"
 [ $# -ge 2 ] || { echo "usage: dpi_test.sh PREFIX TEST.exe[:FILTER] ..." >&2; exit 2; }
-export LOCATRIX_WINEPREFIX=$1 WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export LOCATRIX_WINEPREFIX=$1 WINEPREFIX=$1
 shift
+# The loader for the build the test programs are of.
+locatrix_wine_choose "$(locatrix_pe_arch "${1%%:*}")" || exit 1
 "$scripts/wine-prefix.sh" "$WINEPREFIX" || { echo "dpi_test: could not create the prefix $WINEPREFIX" >&2; exit 1; }
 
 set_dpi() {
-    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1 &&
+    "$LOCATRIX_WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1 &&
         wineserver -w  # the next program reads it at its start
 }
 failed=0

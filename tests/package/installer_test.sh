@@ -11,8 +11,13 @@ scripts=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../scripts" && pwd)
 [ $# -eq 4 ] || { echo "usage: installer_test.sh SETUP.exe PORTABLE.zip VERSION PREFIX" >&2; exit 2; }
 setup=$1 zip=$2 version=$3
 export WINEPREFIX=$4
+# No Linux menu entries or icons for what we install.
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 . "$scripts/xvfb-session.sh"
-run_wine() { wine "$@"; }
+. "$scripts/wine-env.sh"
+# The installer and what it installs are 32-bit programs.
+locatrix_wine_choose win32 || exit 1
+run_wine() { "$LOCATRIX_WINE" "$@"; }
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
@@ -28,11 +33,9 @@ reg_value() { run_wine reg query "$1" /v "$2" 2>/dev/null | sed -n "s/^ *$2 *REG
 
 # A prefix with nothing of ours in it: made once, and made again when a failed run left something.
 "$scripts/wine-prefix.sh" "$WINEPREFIX" || { echo "installer_test: could not create the prefix $WINEPREFIX" >&2; exit 1; }
-# No Linux menu entries or icons for what we install.
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 if [ -n "$(ours_in_files)$(ours_in_registry)" ]; then
     echo "installer_test: a previous run left Locatrix in $WINEPREFIX; making the prefix anew" >&2
-    rm -rf "$WINEPREFIX"
+    wineserver -k 2>/dev/null; rm -rf "$WINEPREFIX"
     "$scripts/wine-prefix.sh" "$WINEPREFIX" || { echo "installer_test: could not create the prefix" >&2; exit 1; }
 fi
 start_headless_display || exit 1
