@@ -1,5 +1,5 @@
 #include "Calculator.h"
-#include "controls/HomePage.h"
+#include "app/HomePage.h"
 #include "res/resource.h"
 #include <functional>
 
