@@ -139,6 +139,41 @@ const char* Complaint(Box box)
     return "";
 }
 
+int DecimalsShown(Box box)
+{
+    switch (box) {
+    case Box::LatitudeDecimal:
+    case Box::LongitudeDecimal:
+        return kDecimalDegrees;
+    case Box::LatitudeDegree:
+    case Box::LatitudeMinute:
+    case Box::LongitudeDegree:
+    case Box::LongitudeMinute:
+        return kWholeParts;
+    case Box::LatitudeSecond:
+    case Box::LongitudeSecond:
+        return kSeconds;
+    case Box::Bearing:
+    case Box::StatuteMiles:
+    case Box::Kilometers:
+    case Box::NauticalMiles:
+        return kDistances;
+    default:
+        return -1;
+    }
+}
+
+double CheckLimit(Box box)
+{
+    for (const auto& check : kDmsChecks)
+        if (check.box == box)
+            return check.limit;
+    for (const auto& check : kDecimalChecks)
+        if (check.box == box)
+            return check.limit;
+    return 0;
+}
+
 Outcome CalculateDms(CForm& form)
 {
     // The seconds saved are those used: "0" where zero stood in for a missing one.

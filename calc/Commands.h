@@ -28,6 +28,12 @@ void ResetDistance(CForm& form);
 // What a command says when the box is missing or out of range; empty for boxes it never names.
 const char* Complaint(Box box);
 
+// How many decimals a box shows its number with; -1 for a box that shows no number.
+int DecimalsShown(Box box);
+
+// The limit a command checks a box's number against; 0 for a box without one.
+double CheckLimit(Box box);
+
 // What the engine's refusal of a latitude, a longitude, a locator or a pair of locators says.
 extern const char kLatitudeRefused[];
 extern const char kLongitudeRefused[];

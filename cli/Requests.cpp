@@ -254,6 +254,12 @@ void SplitWords(const std::string& line, std::vector<std::string>& words)
 std::string HelpText()
 {
     const auto quoted = [](const char* text) { return std::string("\"") + text + "\""; };
+    // printf's own name for a box's format: "%f" is its six decimals.
+    const auto format = [](Box box) {
+        const int decimals = DecimalsShown(box);
+        return "\"" + (decimals == 6 ? std::string("%f") : "%." + std::to_string(decimals) + "f") + "\"";
+    };
+    const auto limit = [](Box box) { return std::to_string(static_cast<int>(CheckLimit(box))); };
     return std::string("Usage: locatrix-cli [--chars 6|8|10] COMMAND VALUES...\n")
     + "       locatrix-cli [--chars 6|8|10] --batch\n"
     "       locatrix-cli --help\n"
@@ -288,20 +294,26 @@ std::string HelpText()
     "                  message for a bad request, or an empty line for an empty line\n"
     "  --help          show this text\n"
     "\n"
-    "Formats: decimal degrees \"%f\" (six decimals), whole degrees and minutes \"%.0f\",\n"
-    "seconds \"%.2f\", bearing and distances \"%.1f\". Locators are read in upper or lower\n"
+    "Formats: decimal degrees " + format(Box::LatitudeDecimal) + " (six decimals), whole degrees and minutes " +
+    format(Box::LatitudeDegree) + ",\n"
+    "seconds " + format(Box::LatitudeSecond) + ", bearing and distances " + format(Box::Bearing) +
+    ". Locators are read in upper or lower\n"
     "case and must be a beginning of letter letter digit digit letter letter digit digit\n"
     "letter letter, at least 6 characters; 6 and 7 characters stand for the centre of the\n"
     "6-character square. Numbers are an optional sign, digits and an optional point; an\n"
     "empty text (\"\") counts as missing.\n"
     "\n"
-    "Checks, in this order, as in the window: latitude degrees missing or 90 or more\n"
-    "(whole part) " + quoted(Complaint(Box::LatitudeDegree)) + "; latitude minutes missing or 60 or more\n" +
-    quoted(Complaint(Box::LatitudeMinute)) + "; latitude seconds missing or 60 or more count as 0;\n"
-    "longitude degrees missing or 180 or more " + quoted(Complaint(Box::LongitudeDegree)) + "; longitude\n"
+    "Checks, in this order, as in the window: latitude degrees missing or " + limit(Box::LatitudeDegree) +
+    " or more\n"
+    "(whole part) " + quoted(Complaint(Box::LatitudeDegree)) + "; latitude minutes missing or " +
+    limit(Box::LatitudeMinute) + " or more\n" + quoted(Complaint(Box::LatitudeMinute)) +
+    "; latitude seconds missing or " + limit(Box::LatitudeSecond) + " or more count as 0;\n"
+    "longitude degrees missing or " + limit(Box::LongitudeDegree) + " or more " +
+    quoted(Complaint(Box::LongitudeDegree)) + "; longitude\n"
     "minutes " + quoted(Complaint(Box::LongitudeMinute)) + "; longitude seconds as latitude seconds.\n"
-    "decimal: latitude missing or beyond 90 " + quoted(Complaint(Box::LatitudeDecimal)) + ", longitude missing or\n"
-    "beyond 180 " + quoted(Complaint(Box::LongitudeDecimal)) + ". locator: " + quoted(Complaint(Box::Locator)) + ".\n"
+    "decimal: latitude missing or beyond " + limit(Box::LatitudeDecimal) + " " +
+    quoted(Complaint(Box::LatitudeDecimal)) + ", longitude missing or\n"
+    "beyond " + limit(Box::LongitudeDecimal) + " " + quoted(Complaint(Box::LongitudeDecimal)) + ". locator: " + quoted(Complaint(Box::Locator)) + ".\n"
     "distance: " + quoted(Complaint(Box::Location1)) + ", then " + quoted(Complaint(Box::Location2)) + ".\n"
     "A negative degree or minute passes the checks and is refused by the engine:\n" +
     quoted(kLatitudeRefused) + " or " + quoted(kLongitudeRefused) + ".\n"
