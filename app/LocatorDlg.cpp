@@ -73,8 +73,9 @@ CLocatorDlg::CLocatorDlg(CWnd* parent, const std::string& settingsKeyPath)
 {
 }
 
-// Our own controls take over their windows; the plain boxes and lists are only addressed, so
-// they keep their messages to themselves (a subclassed window pays for every message).
+// Our own controls take over their windows; the plain boxes and the length list are only
+// addressed, so they keep their messages to themselves (a subclassed window pays for every
+// message). The form reaches every box and list through its control ID.
 void CLocatorDlg::DoDataExchange()
 {
     BindHandle(this, IDC_LOCATOR_CHARS, m_listLocatorChars);
@@ -86,16 +87,10 @@ void CLocatorDlg::DoDataExchange()
     DDX_Control(this, IDC_LOCATOR, m_editLocator);
     DDX_Control(this, IDC_LOCATION2, m_editLocation2);
     DDX_Control(this, IDC_LOCATION1, m_editLocation1);
-    BindHandle(this, IDC_LONGITUDE_WORLD, m_listLongitudeWorld);
-    BindHandle(this, IDC_LATITUDE_WORLD, m_listLatitudeWorld);
     BindHandle(this, IDC_LONGITUDE_MINUTE, m_editLongitudeMinute);
     BindHandle(this, IDC_LONGITUDE_DEGREE, m_editLongitudeDegree);
     BindHandle(this, IDC_LATITUDE_MINUTE, m_editLatitudeMinute);
     BindHandle(this, IDC_LATITUDE_DEGREE, m_editLatitudeDegree);
-    BindHandle(this, IDC_NAUTICAL_MILES, m_editNauticalMiles);
-    BindHandle(this, IDC_STATUTE_MILES, m_editStatuteMiles);
-    BindHandle(this, IDC_KILOMETERS, m_editKilometers);
-    BindHandle(this, IDC_BEARING, m_editBearing);
 }
 
 BOOL CLocatorDlg::OnInitDialog()
@@ -120,23 +115,21 @@ BOOL CLocatorDlg::OnInitDialog()
     m_editLongitudeDegree.LimitText(3);
     m_editLongitudeMinute.LimitText(2);
 
-    SetNumberFormat(m_editLatitudeSecond, 2, 2, false);
-    SetNumberFormat(m_editLongitudeSecond, 2, 2, false);
-    SetNumberFormat(m_editLatitudeDecimal, 2, 6, true);
-    SetNumberFormat(m_editLongitudeDecimal, 3, 6, true);
+    // The boxes take as many decimals as the results they show.
+    SetNumberFormat(m_editLatitudeSecond, 2, DecimalsShown(Box::LatitudeSecond), false);
+    SetNumberFormat(m_editLongitudeSecond, 2, DecimalsShown(Box::LongitudeSecond), false);
+    SetNumberFormat(m_editLatitudeDecimal, 2, DecimalsShown(Box::LatitudeDecimal), true);
+    SetNumberFormat(m_editLongitudeDecimal, 3, DecimalsShown(Box::LongitudeDecimal), true);
 
-    const char* longestMask = LocatorMask(static_cast<int>(ListEntries(List::LocatorChars).size()) - 1);
-    m_editLocator.SetMask(longestMask);
-    m_editLocation1.SetMask(longestMask);
-    m_editLocation2.SetMask(longestMask);
+    m_editLocator.SetMask(LongestLocatorMask());
+    m_editLocation1.SetMask(LongestLocatorMask());
+    m_editLocation2.SetMask(LongestLocatorMask());
 
     for (const auto& bound : kLists)
     {
-        CComboBox list;
-        list.Attach(GetDlgItem(bound.id));
         for (const std::string& entry : ListEntries(bound.list))
-            list.AddString(entry);
-        list.SetCurSel(0);
+            ::SendDlgItemMessageA(m_hWnd, bound.id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+        ::SendDlgItemMessageA(m_hWnd, bound.id, CB_SETCURSEL, 0, 0);
     }
 
     // The locator is loaded under the longest mask and cut to the stored length afterwards.

@@ -50,16 +50,10 @@ private:
     CMaskEdit m_editLocator;
     CMaskEdit m_editLocation2;
     CMaskEdit m_editLocation1;
-    CComboBox m_listLongitudeWorld;
-    CComboBox m_listLatitudeWorld;
     CEdit m_editLongitudeMinute;
     CEdit m_editLongitudeDegree;
     CEdit m_editLatitudeMinute;
     CEdit m_editLatitudeDegree;
-    CEdit m_editNauticalMiles;
-    CEdit m_editStatuteMiles;
-    CEdit m_editKilometers;
-    CEdit m_editBearing;
     HICON m_hIcon;
 
     std::string m_strSettingsKeyPath;

@@ -90,6 +90,11 @@ void Restore(CForm& form, const SettingValues& stored)
             }
 }
 
+const char* LongestLocatorMask()
+{
+    return kLocatorMasks[std::size(kLocatorMasks) - 1];
+}
+
 const char* LocatorMask(int lengthChoice)
 {
     if (lengthChoice < 0 || lengthChoice >= static_cast<int>(std::size(kLocatorMasks)))

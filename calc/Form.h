@@ -58,6 +58,7 @@ std::vector<std::string> RememberedNumberNames();
 // rules when they show them), numbers by each list's rule. Values not given stay as they are.
 void Restore(CForm& form, const SettingValues& stored);
 
-// The pattern of the locator box for the chosen length ('*' a letter, '#' a digit): six,
+// The pattern of the locator box for the longest locator, and for the chosen length ('*' a letter, '#' a digit): six,
 // eight or ten characters; nullptr with no length chosen, when the box keeps the one it has.
+const char* LongestLocatorMask();
 const char* LocatorMask(int lengthChoice);

@@ -41,7 +41,7 @@ bool IsNumberText(const std::string& s)
 // empty box, so the command's own check names it.
 std::string LocatorText(const std::string& word)
 {
-    const char* pattern = LocatorMask(static_cast<int>(ListEntries(List::LocatorChars).size()) - 1);
+    const char* pattern = LongestLocatorMask();
     std::string text = word;
     ToUpper(text);
     if (text.size() > std::char_traits<char>::length(pattern))
