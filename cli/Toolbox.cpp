@@ -89,7 +89,7 @@ bool CToolbox::Run(const std::vector<std::string>& words, int& status)
     }
     for (const std::string& w : words) {
         if (w == "--help" || w == "-h") {
-            std::fputs(cli::kHelpText, stdout);
+            std::fputs(HelpText().c_str(), stdout);
             std::fputs(CToolbox::kHelpText, stdout);
             status = std::fflush(stdout) == 0 ? kExitDone : kExitFile;
             return true;

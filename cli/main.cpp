@@ -69,12 +69,12 @@ int main(int argc, char** argv)
     if (cli::CToolbox::Run(words, toolboxStatus))
         return toolboxStatus;
     if (words.empty()) {
-        std::fputs(cli::kHelpText, stderr);
+        std::fputs(cli::HelpText().c_str(), stderr);
         return 2;
     }
     for (const std::string& w : words) {
         if (w == "--help" || w == "-h") {
-            std::fputs(cli::kHelpText, stdout);
+            std::fputs(cli::HelpText().c_str(), stdout);
             return 0;
         }
     }

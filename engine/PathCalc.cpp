@@ -1,5 +1,6 @@
 #include "PathCalc.h"
 
+#include "Characters.h"
 #include "LocatorCodec.h"
 #include "PathTrace.h"
 
@@ -72,12 +73,8 @@ bool CPathCalc::SetLocations(std::string first, std::string second)
 {
     if (first.size() < 6 || second.size() < 6)
         return false;
-    for (char& c : first)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    for (char& c : second)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
+    ToUpper(first);
+    ToUpper(second);
     if (!IsValidLocator(first) || !IsValidLocator(second))
         return false;
     m_strLocation1 = first;
@@ -87,7 +84,7 @@ bool CPathCalc::SetLocations(std::string first, std::string second)
     return true;
 }
 
-double CPathCalc::GetBearing()
+double CPathCalc::GetBearing() const
 {
     BearingTrace t;
     TraceBearing(DecodeLocator(m_strLocation1), DecodeLocator(m_strLocation2), t);
@@ -101,18 +98,18 @@ double CPathCalc::RoundedNauticalMiles() const
     return RoundValue(t.d * kTenthMinutesPerRadian) * 0.1;
 }
 
-double CPathCalc::GetNauticalMiles()
+double CPathCalc::GetNauticalMiles() const
 {
     return RoundedNauticalMiles();
 }
 
-double CPathCalc::GetStatuteMiles()
+double CPathCalc::GetStatuteMiles() const
 {
-    // From the already rounded nautical miles, as the window always showed it.
+    // From the already rounded nautical miles, not from the exact distance.
     return RoundValue(RoundedNauticalMiles() * kTenthStatuteMilesPerNauticalMile) * 0.1;
 }
 
-double CPathCalc::GetKilometers()
+double CPathCalc::GetKilometers() const
 {
     return RoundValue(RoundedNauticalMiles() * kTenthKilometresPerNauticalMile) * 0.1;
 }

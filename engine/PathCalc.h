@@ -13,10 +13,10 @@ public:
     // letter; stored padded. Refused: nothing is stored.
     bool SetLocations(std::string first, std::string second);
 
-    double GetBearing();
-    double GetNauticalMiles();
-    double GetStatuteMiles();
-    double GetKilometers();
+    double GetBearing() const;
+    double GetNauticalMiles() const;
+    double GetStatuteMiles() const;
+    double GetKilometers() const;
 
     // Nearest whole number, halves away from zero, with a tolerance at about the
     // fifteenth significant digit; 0 and NaN give 0.

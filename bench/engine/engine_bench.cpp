@@ -83,7 +83,7 @@ void BM_GeoPointSetLocator(benchmark::State& state)
 BENCHMARK(BM_GeoPointSetLocator);
 
 // One result of CPathCalc between two of the locators, SetLocations excluded.
-template <double (CPathCalc::*Result)()>
+template <double (CPathCalc::*Result)() const>
 void BM_PathResult(benchmark::State& state)
 {
     const Inputs& in = TheInputs();
