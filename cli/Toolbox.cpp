@@ -2,6 +2,7 @@
 
 #include "AdifCommand.h"
 #include "CommandResult.h"
+#include "FormattedRequests.h"
 #include "MapCommand.h"
 #include "NmeaCommand.h"
 #include "PathCommand.h"
@@ -95,6 +96,11 @@ bool CToolbox::Run(const std::vector<std::string>& words, int& status)
             return true;
         }
     }
+    if (CFormattedRequests::Wants(words)) {
+        BinaryStdio();
+        status = CFormattedRequests::Run(words, stdin, stdout, stderr);
+        return true;
+    }
     std::size_t at = 0;
     const std::string command = CommandWord(words, at);
     const Command* mine = nullptr;
@@ -173,6 +179,15 @@ const char* const CToolbox::kHelpText =
     "      locator of --from); every other byte stays as it was. A DISTANCE already there\n"
     "      is kept unless --overwrite. Counts go to standard error. OUT is written whole\n"
     "      or not at all (it may be FILE itself)\n"
+    "  locatrix-cli [--chars 6|8|10] --format text|csv|json COMMAND VALUES...\n"
+    "  locatrix-cli [--chars 6|8|10] --format text|csv|json --batch\n"
+    "      the window's four forms with their result lines as CSV (a header row, then\n"
+    "      the row) or JSON (one object): dms lat_deg lon_deg locator; decimal locator\n"
+    "      lat_whole_deg lat_min lat_sec lat_hemisphere lon_whole_deg lon_min lon_sec\n"
+    "      lon_hemisphere; locator lat_deg lat_whole_deg ... lon_deg lon_whole_deg ...;\n"
+    "      distance bearing_deg distance_mi distance_km distance_nmi. --batch in JSON:\n"
+    "      one line out per line in, {\"error\":MESSAGE} for a refused line; in CSV: a\n"
+    "      header row whenever the form changes, error and MESSAGE for a refused line\n"
     "  locatrix-cli --version\n"
     "      the program's version\n"
     "\n"

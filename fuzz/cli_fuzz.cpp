@@ -1,7 +1,9 @@
 // libFuzzer target for the toolbox's readers and writers: the same bytes as locator squares,
-// path ends, command words, an NMEA sentence and an ADIF log, and through the CSV, JSON and
-// GeoJSON writers. Built with AddressSanitizer and UndefinedBehaviorSanitizer.
+// path ends, command words, an NMEA sentence, an ADIF log and a result line of the window's
+// forms, and through the CSV, JSON and GeoJSON writers. Built with AddressSanitizer and
+// UndefinedBehaviorSanitizer.
 #include "AdifLog.h"
+#include "FormattedRequests.h"
 #include "GeoJsonWriter.h"
 #include "GreatCircle.h"
 #include "LocatorSquare.h"
@@ -94,6 +96,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(log.GetCounts().kept == first.kept + first.filled);
     } else {
         Check(once.empty() && !error.empty());
+    }
+
+    // A result line of each of the window's forms into named fields.
+    for (const char* command : {"dms", "decimal", "locator", "distance"}) {
+        cli::CRecordWriter record;
+        if (cli::CFormattedRequests::Fields(command, all, record))
+            Check(record.Json().front() == '{' && record.CsvHeader().back() == '\n');
     }
 
     Check(Printable(cli::CRecordWriter::JsonString(all)));

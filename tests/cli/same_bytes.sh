@@ -14,6 +14,7 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
 printf 'x\r\n$GPGGA,1,5231.250,N,01322.500,E,1,08,0.9,5,M,4,M,,*46\r\n$GNGLL,3352.000,S,15112.000,E,2,A,A*00\r\n$GPRMC,1,A,5546.250,N,03737.500,E,0,0,230394,,,A' >"$scratch/nmea"
+printf 'decimal 52.5 13.4\r\ndistance JO62QM FN20XR\nnonsense\n\nlocator KO85TS' >"$scratch/batch"
 printf 'log\r\n<EOH>\r\n<CALL:4>DL1X<gridsquare:6:s>KO85TS<EOR>\n<CALL:2>K1<GRIDSQUARE:4>FN31<MY_GRIDSQUARE:6>PM95vq<EOR>\r\n' >"$scratch/adif"
 
 # One case per line: a name, then the arguments; "IN" reads the named input file from stdin.
@@ -30,6 +31,8 @@ cases=(
     "nmea-json|IN nmea nmea --format json"
     "adif|IN adif adif --from JO62QM"
     "adif-bad|IN adif adif --from JO6"
+    "window-json|--format json --chars 10 decimal -33.8688 151.2093"
+    "window-batch-csv|IN batch --batch --format csv"
     "map|map JO62QM FN20XR -o OUT"
     "map-south|map RF80 0,0 -o OUT"
 )

@@ -73,6 +73,14 @@ check "an option the command does not take, exit 2" "|locatrix-cli: square does 
 check "--version" "locatrix-cli [0-9]*||0" --version
 check "map without -o, exit 2" "|locatrix-cli: map writes an SVG file*|2" map JO62QM FN20XR
 
+check "the window's forms in JSON" '{"bearing_deg":67.4,"distance_mi":1000.5,"distance_km":1610.1,"distance_nmi":869.4}||0' \
+    --format json distance JO62QM KO85TS
+check "the window's forms in CSV, a refusal as in text" "|Please enter Latitude|1" --format csv decimal 95 0
+printf 'locator JO62QM\nlocator JO6\n' >"$scratch/in"
+check "a batch in JSON: one object per line" '{"lat_deg":52.520833,*"lon_hemisphere":"E"}
+{"error":"Please enter IARU Locator"}||1' --batch --format=json
+: >"$scratch/in"
+
 # check_bytes WHAT EXPECTED_FILE ARGS...: stdout of the CLI reading $scratch/in, byte for byte.
 check_bytes() {
     local what=$1 expected=$2
