@@ -13,6 +13,8 @@ public:
     // letter; stored padded. Refused: nothing is stored.
     bool SetLocations(std::string first, std::string second);
 
+    // The four results come from one decode of the pair and one pass through the formulas,
+    // made by whichever is asked first; any order gives the same values.
     double GetBearing();
     double GetNauticalMiles();
     double GetStatuteMiles();
@@ -23,8 +25,16 @@ public:
     static double RoundValue(double value);
 
 private:
-    double RoundedNauticalMiles() const;
+    void ComputeResults();
+    // RoundValue the long way, with its tolerance worked out: for remainders near a half
+    // and for values that are not finite.
+    static double RoundNearHalf(double x);
 
     std::string m_strLocation1;
     std::string m_strLocation2;
+    bool m_bComputed = false;
+    double m_dBearing = 0;
+    double m_dNauticalMiles = 0;
+    double m_dStatuteMiles = 0;
+    double m_dKilometers = 0;
 };
