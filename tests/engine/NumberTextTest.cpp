@@ -92,7 +92,7 @@ TEST(NumberText, RealValueReadsWhatStrtodReads)
         if (std::memcmp(&got, &expected, sizeof got) != 0 && ++differing <= 10)
             ADD_FAILURE() << '"' << text << "\" reads as " << std::hexfloat << got << ", strtod " << expected;
     };
-    for (int i = 0; i < 400000; ++i) {
+    for (int i = 0; i < 250000; ++i) {
         check(NumberText(r));
         // An odd number from 2^53 to 2^54 lies halfway between two doubles; so does it times
         // 5^k written with k decimals. Just beside it too.
@@ -142,7 +142,7 @@ TEST(NumberText, FormatFixedWritesWhatPrintfWrites)
                          -std::numeric_limits<double>::quiet_NaN()})
             check(v, decimals);
     }
-    for (int i = 0; i < 400000; ++i) {
+    for (int i = 0; i < 150000; ++i) {
         // An exact half at the place after the last decimal: a whole number plus an odd
         // number of 2^-m, at m - 1 decimals; and the doubles either side of it.
         const int m = 1 + r.Below(18);
