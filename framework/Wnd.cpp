@@ -6,6 +6,9 @@
 namespace
 {
 const UINT_PTR kSubclassId = 0x4C4F4354; // any fixed id shared by all our objects
+// Finds the object behind a window. A property rather than GetWindowSubclass, which not
+// every comctl32 import library exports by name.
+const char kObjectProperty[] = "Locatrix.CWnd";
 }
 
 CWnd::~CWnd()
@@ -29,6 +32,8 @@ bool CWnd::SubclassWindow(HWND hWnd)
     PreSubclassWindow();
     m_bSubclassed = ::SetWindowSubclass(hWnd, SubclassProc, kSubclassId,
                                         reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+    if (m_bSubclassed)
+        ::SetPropA(hWnd, kObjectProperty, this);
     return m_bSubclassed;
 }
 
@@ -40,16 +45,16 @@ bool CWnd::SubclassDlgItem(int id, CWnd* parent)
 void CWnd::UnsubclassWindow()
 {
     if (m_bSubclassed && ::IsWindow(m_hWnd))
+    {
         ::RemoveWindowSubclass(m_hWnd, SubclassProc, kSubclassId);
+        ::RemovePropA(m_hWnd, kObjectProperty);
+    }
     m_bSubclassed = false;
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd)
 {
-    DWORD_PTR refData = 0;
-    if (hWnd && ::GetWindowSubclass(hWnd, SubclassProc, kSubclassId, &refData))
-        return reinterpret_cast<CWnd*>(refData);
-    return nullptr;
+    return hWnd ? static_cast<CWnd*>(::GetPropA(hWnd, kObjectProperty)) : nullptr;
 }
 
 BOOL CWnd::PreTranslateMessage(MSG*)
@@ -65,6 +70,7 @@ LRESULT CALLBACK CWnd::SubclassProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM l
     {
         // The window goes away: let it finish, then forget it.
         ::RemoveWindowSubclass(hWnd, SubclassProc, kSubclassId);
+        ::RemovePropA(hWnd, kObjectProperty);
         self->m_bSubclassed = false;
         LRESULT result = ::DefSubclassProc(hWnd, msg, wParam, lParam);
         self->m_hWnd = nullptr;

@@ -4,22 +4,23 @@
 # distance from JO62QM to KO85TS), cut out of a picture of the whole screen.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-tree="$root/build/win32"
 . "$root/scripts/xvfb-session.sh"
+. "$root/scripts/wine-env.sh"
+locatrix_wine_choose || exit 1
+locatrix_wine_describe "screenshot.sh"
+tree=$LOCATRIX_WINE_TREE
+"$root/scripts/build.sh" --target Locatrix "$LOCATRIX_WINE_ARCH" >/dev/null
 
-cmake -S "$root" -B "$tree" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null
-cmake --build "$tree" -j2 --target Locatrix >/dev/null
-
-export WINEPREFIX="$tree/screenshot-prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX="$tree/screenshot-prefix"
 "$root/scripts/wine-prefix.sh" "$WINEPREFIX"
 # Our own display, so nothing else is on the picture; Wine must see it from its first command.
 start_headless_display
 work=$(mktemp -d)
 finish() { wineserver -k 2>/dev/null || true; stop_headless_display; rm -rf "$work"; }
 trap finish EXIT
-wine reg delete 'HKCU\SOFTWARE\Norvane\Locatrix' /f >/dev/null 2>&1 || true  # a first start
+"$LOCATRIX_WINE" reg delete 'HKCU\SOFTWARE\Norvane\Locatrix' /f >/dev/null 2>&1 || true  # a first start
 
-wine "$tree/app/Locatrix.exe" &
+"$LOCATRIX_WINE" "$tree/app/Locatrix.exe" &
 window=
 for _ in $(seq 300); do
     window=$(xdotool search --onlyvisible --name '^Locatrix$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break

@@ -1,11 +1,19 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Locatrix needs to build, run and test, and nothing else.
+# Wine's 32-bit part (and the i386 architecture it comes from) only where this kernel runs
+# 32-bit programs; both MinGW-w64 compilers always, since the 32-bit build is what ships.
 # Idempotent: when everything is present it only checks and returns.
 set -euo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 
-packages=(cmake g++ make googletest libgtest-dev libbenchmark-dev clang libclang-rt-dev
-          mingw-w64 wine wine64 wine32:i386 fonts-wine fonts-liberation xvfb xauth xdotool imagemagick
-          binutils-mingw-w64-i686)
+packages=(wine wine64 fonts-wine fonts-liberation xvfb xauth xdotool imagemagick
+          cmake g++ make googletest libgtest-dev libbenchmark-dev clang libclang-rt-dev
+          mingw-w64 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64)
+if locatrix_kernel_runs_32bit; then
+    packages+=(wine32:i386)
+else
+    echo "setup: this kernel cannot run 32-bit programs, so Wine's 32-bit part is left out; the Windows tests will use the 64-bit build" >&2
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -13,11 +21,16 @@ for p in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
+fail() { echo "setup: $1" >&2; exit 1; }
 SUDO=""
-[ "$(id -u)" -eq 0 ] || SUDO="sudo"
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
-    $SUDO dpkg --add-architecture i386
+if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || fail "missing packages (${missing[*]}) and not root: run this script as root"
+    SUDO="sudo"
+fi
+if [[ " ${missing[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    $SUDO dpkg --add-architecture i386 || fail "dpkg --add-architecture i386 failed"
 fi
 echo "setup: installing ${missing[*]}" >&2
-$SUDO apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+$SUDO apt-get update -qq || fail "apt-get update failed: check the network and /etc/apt/sources.list, then run scripts/setup.sh again"
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null \
+    || fail "apt-get install ${missing[*]} failed (its messages are above); mend that and run scripts/setup.sh again"

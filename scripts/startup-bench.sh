@@ -7,20 +7,21 @@
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 runs=${1:-10}
-tree="$root/build/win32"
 . "$root/scripts/xvfb-session.sh"
+. "$root/scripts/wine-env.sh"
+locatrix_wine_choose || exit 1
+locatrix_wine_describe "startup-bench.sh"
+tree=$LOCATRIX_WINE_TREE
+"$root/scripts/build.sh" --target "Locatrix locatrix_floor locatrix_bare_floor startup_probe" "$LOCATRIX_WINE_ARCH" >/dev/null
 
-cmake -S "$root" -B "$tree" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null
-cmake --build "$tree" -j2 --target Locatrix locatrix_floor locatrix_bare_floor startup_probe >/dev/null
-
-export WINEPREFIX="$tree/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX=$LOCATRIX_WINE_PREFIX
 "$root/scripts/wine-prefix.sh" "$WINEPREFIX"
 if [ -z "${DISPLAY:-}" ]; then
     start_headless_display
     trap stop_headless_display EXIT
 fi
 
-locatrix=$(winepath -w "$tree/app/Locatrix.exe")
-floor=$(winepath -w "$tree/bench/startup/locatrix_floor.exe")
-bare=$(winepath -w "$tree/bench/startup/locatrix_bare_floor.exe")
-wine "$tree/bench/startup/startup_probe.exe" "$runs" "$locatrix" "$floor" "$bare"
+locatrix=$("$LOCATRIX_WINE" winepath -w "$tree/app/Locatrix.exe")
+floor=$("$LOCATRIX_WINE" winepath -w "$tree/bench/startup/locatrix_floor.exe")
+bare=$("$LOCATRIX_WINE" winepath -w "$tree/bench/startup/locatrix_bare_floor.exe")
+"$LOCATRIX_WINE" "$tree/bench/startup/startup_probe.exe" "$runs" "$locatrix" "$floor" "$bare"

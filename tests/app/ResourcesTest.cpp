@@ -15,6 +15,14 @@ std::string ResourceBytes(LPCSTR type, int id)
                        ::SizeofResource(nullptr, info));
 }
 
+size_t CountOf(const std::string& text, const std::string& word)
+{
+    size_t count = 0;
+    for (size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1))
+        ++count;
+    return count;
+}
+
 INT_PTR CALLBACK PlainDialogProc(HWND, UINT, WPARAM, LPARAM)
 {
     return FALSE;
@@ -233,4 +241,7 @@ TEST(Resources, StringIconsVersionAndManifest)
     std::string manifest = ResourceBytes(RT_MANIFEST, 1);
     EXPECT_NE(std::string::npos, manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""));
     EXPECT_NE(std::string::npos, manifest.find("level=\"asInvoker\""));
+    // Windows refuses to start a program whose manifest names another processor.
+    const std::string arch = sizeof(void*) == 8 ? "\"amd64\"" : "\"x86\"";
+    EXPECT_EQ(2u, CountOf(manifest, "processorArchitecture=" + arch)) << manifest;
 }

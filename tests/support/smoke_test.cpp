@@ -27,4 +27,6 @@ TEST(FrameworkSmoke, SubclassedEditSeesKeystrokesAndClipboardRoundTrips)
     ::SendMessageA(edit, WM_PASTE, 0, 0);
     EXPECT_EQ("JO65ab", WindowText(edit));
     EXPECT_EQ("5ab", GetClipboardText(host.m_hWnd));
+    shouting.Detach();
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(edit)); // no pointer to a released object stays behind
 }
