@@ -57,7 +57,11 @@ int RunBatch(int chars)
     if (!pending.empty())
         answer(pending.data(), pending.size());
     std::fwrite(out.data(), 1, out.size(), stdout);
-    if (std::ferror(stdin) || std::fflush(stdout) != 0)
+    if (std::ferror(stdin)) {
+        std::fputs("locatrix-cli: reading standard input failed; the lines before were done\n", stderr);
+        return 1;
+    }
+    if (std::fflush(stdout) != 0)
         return 1;
     return status;
 }
