@@ -42,7 +42,7 @@ locatrix_loader_problem() {
 # 91-byte 32-bit ELF program that only calls exit(0).
 locatrix_kernel_runs_32bit() {
     local probe
-    probe=$(mktemp) || return 1
+    mkdir -p "$LOCATRIX_ROOT/build" && probe=$(mktemp "$LOCATRIX_ROOT/build/.probe32.XXXXXX") || return 1
     printf '\177ELF\001\001\001\000\000\000\000\000\000\000\000\000\002\000\003\000\001\000\000\000T\200\004\010\064\000\000\000\000\000\000\000\000\000\000\000\064\000\040\000\001\000\000\000\000\000\000\000\001\000\000\000\000\000\000\000\000\200\004\010\000\200\004\010\133\000\000\000\133\000\000\000\005\000\000\000\000\020\000\000\061\333\061\300\100\315\200' >"$probe"
     chmod +x "$probe"
     "$probe" 2>/dev/null
