@@ -1,6 +1,22 @@
 #include "AboutDlg.h"
 #include "controls/HomePage.h"
+#include "framework/ScreenDpi.h"
+#include "framework/WinApp.h"
 #include "res/resource.h"
+
+namespace
+{
+int CellHeight(HWND window, HFONT font)
+{
+    HDC dc = ::GetDC(window);
+    HGDIOBJ old = ::SelectObject(dc, font);
+    TEXTMETRICA metrics = {};
+    ::GetTextMetricsA(dc, &metrics);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(window, dc);
+    return metrics.tmHeight;
+}
+}
 
 CAboutDlg::CAboutDlg(CWnd* parent)
     : CDialog(IDD_ABOUTBOX, parent)
@@ -37,8 +53,23 @@ BOOL CAboutDlg::OnInitDialog()
     }
     logFont.lfWeight = FW_BOLD;
     m_fontTitle.CreateFontIndirect(logFont);
+    // The GUI font grows with the DPI, the template's bitmap font in steps: above 96 DPI the
+    // bold title could outgrow its line. Never taller than the dialog's own text.
+    const int lineHeight = CellHeight(m_hWnd, reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)));
+    if (CellHeight(m_hWnd, m_fontTitle) > lineHeight)
+    {
+        logFont.lfHeight = lineHeight;
+        logFont.lfWidth = 0;
+        m_fontTitle.CreateFontIndirect(logFont);
+    }
     if (HWND title = GetDlgItem(IDC_ABOUT_TITLE))
         ::SendMessageA(title, WM_SETFONT, reinterpret_cast<WPARAM>(m_fontTitle.m_hObject), TRUE);
+
+    // The template's icon control shows the 48-pixel image whatever the DPI; give it the image
+    // drawn for this DPI, and the control takes its size.
+    HWND icon = ::GetWindow(m_hWnd, GW_CHILD);
+    if (icon && m_icon.Load(AfxGetInstanceHandle(), IDI_ABOUT, ScaleToScreen(48)))
+        ::SendMessageA(icon, STM_SETICON, reinterpret_cast<WPARAM>(m_icon.m_hIcon), 0);
     return TRUE;
 }
 
@@ -56,4 +87,5 @@ void CAboutDlg::OnDestroy()
 {
     Default();
     m_fontTitle.DeleteObject();
+    m_icon.Destroy();
 }

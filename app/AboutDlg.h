@@ -2,6 +2,7 @@
 #include "controls/HyperLink.h"
 #include "framework/Dialog.h"
 #include "framework/Font.h"
+#include "framework/Icon.h"
 
 // Name, version and a link to the maker's home page; opened from the system menu.
 class CAboutDlg : public CDialog
@@ -20,4 +21,5 @@ private:
 
     CHyperLink m_link;
     CFont m_fontTitle;
+    CIcon m_icon;
 };

@@ -1,6 +1,7 @@
 #include "HomeBanner.h"
 #include "HomePage.h"
 #include "framework/PaintDC.h"
+#include "framework/ScreenDpi.h"
 #include "framework/ShellSeam.h"
 
 namespace
@@ -19,6 +20,12 @@ COLORREF Shade(COLORREF colour, BYTE (*pfnRule)(BYTE))
 {
     return RGB(pfnRule(GetRValue(colour)), pfnRule(GetGValue(colour)), pfnRule(GetBValue(colour)));
 }
+
+void CreateBannerFont(CFont& font, int height)
+{
+    font.CreateFont(height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_ROMAN | FIXED_PITCH, "Times New Roman");
+}
 }
 
 CHomeBanner::CHomeBanner()
@@ -33,8 +40,20 @@ CHomeBanner::CHomeBanner(COLORREF clrButtonFace, COLORREF clrButtonHighlight, CO
       m_clrFace(Shade(clrButtonFace, Brighten)),
       m_clrShadow(Shade(clrButtonShadow, Darken))
 {
-    m_font.CreateFont(26, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_ROMAN | FIXED_PITCH, "Times New Roman");
+    // 26 pixels on a 96 DPI screen, more on a finer one.
+    CreateBannerFont(m_font, ScaleToScreen(26));
+}
+
+// On a dialog the letters keep their size against the dialog, which the system scales by its
+// font (a bitmap font grows in steps) rather than exactly by the DPI: 26 pixels are 16 dialog
+// units of the 8-point template font at 96 DPI.
+void CHomeBanner::PreSubclassWindow()
+{
+    RECT units = {0, 0, 0, 16};
+    HWND parent = ::GetParent(m_hWnd);
+    if (parent && ::MapDialogRect(parent, &units))
+        CreateBannerFont(m_font, units.bottom);
+    CStatic::PreSubclassWindow();
 }
 
 LRESULT CHomeBanner::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)

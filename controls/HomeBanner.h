@@ -16,6 +16,7 @@ public:
     void Paint(HDC dc, const RECT& rect) const;
 
 protected:
+    void PreSubclassWindow() override;
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:

@@ -28,10 +28,14 @@ SAMPLES = 6                               # per pixel and axis
 
 # Per icon size: grid step in longitude and latitude (coarser where fields would be a blur)
 # and the grid line width in pixels.
-GRID_FOR_SIZE = {16: (60, 30, 0.9), 24: (60, 30, 1.0), 32: (40, 20, 1.0), 48: (40, 20, 1.0),
-                 64: (40, 20, 1.2)}
-APP_SIZES = (16, 24, 32, 48, 64)
+GRID_FOR_SIZE = {16: (60, 30, 0.9), 20: (60, 30, 1.0), 24: (60, 30, 1.0), 32: (40, 20, 1.0),
+                 40: (40, 20, 1.0), 48: (40, 20, 1.0), 60: (40, 20, 1.2), 64: (40, 20, 1.2),
+                 72: (40, 20, 1.4), 96: (40, 20, 1.8)}
+# One image for each size the system asks for at 96, 120, 144 and 192 DPI: small icons 16, 20,
+# 24, 32; big icons 32, 40, 48, 64; the About box's 48 scaled the same way.
+APP_SIZES = (16, 20, 24, 32, 40, 48, 64)
 ABOUT_SIZE = 48
+ABOUT_LARGER_SIZES = (60, 72, 96)
 
 
 def normalize(v):
@@ -205,7 +209,8 @@ def icon_file(images):
 def build():
     app = icon_file([(s, 32, image_32(render(s))) for s in APP_SIZES])
     about_rows = render(ABOUT_SIZE)
-    about = icon_file([(ABOUT_SIZE, 8, image_8(about_rows)), (ABOUT_SIZE, 32, image_32(about_rows))])
+    about = icon_file([(ABOUT_SIZE, 8, image_8(about_rows)), (ABOUT_SIZE, 32, image_32(about_rows))] +
+                      [(s, 32, image_32(render(s))) for s in ABOUT_LARGER_SIZES])
     return {'Locatrix.ico': app, 'About.ico': about}
 
 

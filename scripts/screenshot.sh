@@ -2,8 +2,15 @@
 # Makes docs/screenshot.png: Locatrix under Xvfb in a scratch prefix, with a worked example
 # typed in the way a user would (52 31 15 N, 13 22 30 E to decimal degrees and JO62QM; the
 # distance from JO62QM to KO85TS), cut out of a picture of the whole screen.
+#   screenshot.sh [DPI]   at another screen DPI (the prefix's LogPixels): docs/screenshot-DPIdpi.png
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+dpi=${1:-96}
+case "$dpi" in
+    96) picture=screenshot.png ;;
+    *[!0-9]*|"") echo "screenshot.sh: DPI must be a number such as 144, not '$dpi'" >&2; exit 1 ;;
+    *) picture=screenshot-${dpi}dpi.png ;;
+esac
 . "$root/scripts/xvfb-session.sh"
 . "$root/scripts/wine-env.sh"
 locatrix_wine_choose || exit 1
@@ -19,6 +26,9 @@ work=$(mktemp -d)
 finish() { wineserver -k 2>/dev/null || true; stop_headless_display; rm -rf "$work"; }
 trap finish EXIT
 "$LOCATRIX_WINE" reg delete 'HKCU\SOFTWARE\Norvane\Locatrix' /f >/dev/null 2>&1 || true  # a first start
+"$LOCATRIX_WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 ||
+    { echo "screenshot.sh: could not set the prefix's DPI to $dpi" >&2; exit 1; }
+wineserver -w  # Locatrix reads the DPI when it starts
 
 "$LOCATRIX_WINE" "$tree/app/Locatrix.exe" &
 window=
@@ -45,5 +55,5 @@ sleep 1
 eval "$(xdotool getwindowgeometry --shell "$window")"
 import -window root "$work/screen.png"
 mkdir -p "$root/docs"
-convert "$work/screen.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$root/docs/screenshot.png"
-echo "screenshot.sh: wrote docs/screenshot.png (${WIDTH}x${HEIGHT})"
+convert "$work/screen.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$root/docs/$picture"
+echo "screenshot.sh: wrote docs/$picture (${WIDTH}x${HEIGHT} at $dpi DPI)"

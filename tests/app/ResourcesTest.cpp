@@ -1,5 +1,6 @@
 #include "controls/HomePage.h"
 #include "tests/support/TestHost.h"
+#include "Version.h"
 #include <gtest/gtest.h>
 #include <map>
 
@@ -61,7 +62,7 @@ const Control kMainControls[] = {
     {-1, "Sg", "Longitude Decimal: "}, {1023, "Sn", ""}, {-1, "Sg", "Display Locator with:"}, {-1, "Sg", "characters"}};
 
 const Control kAboutControls[] = {
-    {-1, "I", nullptr}, {1000, "Spg", "Locatrix v1.0"}, {-1, "Sg", "Copyright (C) 2026 Norvane"}, {IDOK, "Dgt", "OK"},
+    {-1, "I", nullptr}, {1000, "Spg", LOCATRIX_ABOUT_TITLE}, {-1, "Sg", "Copyright (C) 2026 Norvane"}, {IDOK, "Dgt", "OK"},
     {-1, "Sg", "Calculate IARU Locator and Distance"}, {-1, "H", ""}, {1001, "Sg", kHomePageUrl}, {-1, "H", ""}};
 
 // Each child of the dialog in Z order, which is template order, against its expected control;
@@ -212,8 +213,8 @@ TEST(Resources, StringIconsVersionAndManifest)
         }
         return found;
     };
-    const std::vector<std::pair<int, int>> app = {{16, 32}, {24, 32}, {32, 32}, {48, 32}, {64, 32}};
-    const std::vector<std::pair<int, int>> about = {{48, 8}, {48, 32}};
+    const std::vector<std::pair<int, int>> app = {{16, 32}, {20, 32}, {24, 32}, {32, 32}, {40, 32}, {48, 32}, {64, 32}};
+    const std::vector<std::pair<int, int>> about = {{48, 8}, {48, 32}, {60, 32}, {72, 32}, {96, 32}};
     EXPECT_EQ(app, images(128));
     EXPECT_EQ(about, images(129));
 
@@ -225,12 +226,13 @@ TEST(Resources, StringIconsVersionAndManifest)
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
     ASSERT_TRUE(::VerQueryValueA(version.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
-    EXPECT_EQ(0x00010000u, fixed->dwFileVersionMS);
-    EXPECT_EQ(0x00000001u, fixed->dwFileVersionLS);
+    const WORD fileVersion[] = {LOCATRIX_FILE_VERSION};
+    EXPECT_EQ(static_cast<DWORD>(MAKELONG(fileVersion[1], fileVersion[0])), fixed->dwFileVersionMS);
+    EXPECT_EQ(static_cast<DWORD>(MAKELONG(fileVersion[3], fileVersion[2])), fixed->dwFileVersionLS);
     EXPECT_EQ(0x00010000u, fixed->dwProductVersionMS);
     EXPECT_EQ(static_cast<DWORD>(MAKELONG(401, 9)), fixed->dwProductVersionLS);
     for (const auto& [name, expected] : std::map<std::string, std::string>{
-             {"ProductVersion", "1.0.9.0401"}, {"FileVersion", "1.0.0.1"}, {"ProductName", "Locatrix"},
+             {"ProductVersion", "1.0.9.0401"}, {"FileVersion", LOCATRIX_FILE_VERSION_TEXT}, {"ProductName", "Locatrix"},
              {"CompanyName", "Norvane"}})
     {
         char* data = nullptr;
