@@ -1,5 +1,5 @@
 #include "AboutDlg.h"
-#include "controls/HomePage.h"
+#include "app/HomePage.h"
 #include "framework/ScreenDpi.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"

@@ -1,27 +1,53 @@
 #include "LocatorDlg.h"
 #include "app/AboutDlg.h"
-#include "engine/GeoPoint.h"
-#include "engine/NumberText.h"
-#include "engine/PathCalc.h"
+#include "app/HomePage.h"
 #include "framework/PaintDC.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <initializer_list>
-#include <iterator>
 
 namespace
 {
 const char kCaption[] = "Locatrix";
-const char* const kLocatorMasks[] = {"**##**", "**##**##", "**##**##**"};
-const char kLongestMask[] = "**##**##**";
 
-// A box counts as missing when it is empty or its whole number reaches the limit.
-bool IsMissing(const std::string& text, int limit)
+// Which control shows which box and list of the form.
+const struct
 {
-    return text.empty() || std::abs(IntegerValue(text)) >= limit;
+    Box box;
+    int id;
+} kBoxes[] = {
+    {Box::LatitudeDegree, IDC_LATITUDE_DEGREE},   {Box::LatitudeMinute, IDC_LATITUDE_MINUTE},
+    {Box::LatitudeSecond, IDC_LATITUDE_SECOND},   {Box::LongitudeDegree, IDC_LONGITUDE_DEGREE},
+    {Box::LongitudeMinute, IDC_LONGITUDE_MINUTE}, {Box::LongitudeSecond, IDC_LONGITUDE_SECOND},
+    {Box::LatitudeDecimal, IDC_LATITUDE_DECIMAL}, {Box::LongitudeDecimal, IDC_LONGITUDE_DECIMAL},
+    {Box::Locator, IDC_LOCATOR},                  {Box::Location1, IDC_LOCATION1},
+    {Box::Location2, IDC_LOCATION2},              {Box::Bearing, IDC_BEARING},
+    {Box::StatuteMiles, IDC_STATUTE_MILES},       {Box::Kilometers, IDC_KILOMETERS},
+    {Box::NauticalMiles, IDC_NAUTICAL_MILES},
+};
+
+const struct
+{
+    List list;
+    int id;
+} kLists[] = {
+    {List::LatitudeWorld, IDC_LATITUDE_WORLD},
+    {List::LongitudeWorld, IDC_LONGITUDE_WORLD},
+    {List::LocatorChars, IDC_LOCATOR_CHARS},
+};
+
+int ControlOf(Box box)
+{
+    for (const auto& bound : kBoxes)
+        if (bound.box == box)
+            return bound.id;
+    return 0;
+}
+
+std::string WindowText(HWND window)
+{
+    std::string text(static_cast<size_t>(::GetWindowTextLengthA(window)) + 1, '\0');
+    text.resize(static_cast<size_t>(::GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+    return text;
 }
 
 // Setting the digit count also sets the sign rule, so the sign rule comes last.
@@ -38,19 +64,6 @@ void BindHandle(CWnd* dialog, int id, CWnd& control)
 {
     control.Attach(dialog->GetDlgItem(id));
 }
-
-void EmptyBoxes(std::initializer_list<CEdit*> boxes)
-{
-    for (CEdit* box : boxes)
-        box->SetWindowText("");
-}
-
-void FillList(CComboBox& list, std::initializer_list<const char*> entries)
-{
-    for (const char* entry : entries)
-        list.AddString(entry);
-    list.SetCurSel(0);
-}
 }
 
 CLocatorDlg::CLocatorDlg(CWnd* parent, const std::string& settingsKeyPath)
@@ -60,8 +73,9 @@ CLocatorDlg::CLocatorDlg(CWnd* parent, const std::string& settingsKeyPath)
 {
 }
 
-// Our own controls take over their windows; the plain boxes and lists are only addressed, so
-// they keep their messages to themselves (a subclassed window pays for every message).
+// Our own controls take over their windows; the plain boxes and the length list are only
+// addressed, so they keep their messages to themselves (a subclassed window pays for every
+// message). The form reaches every box and list through its control ID.
 void CLocatorDlg::DoDataExchange()
 {
     BindHandle(this, IDC_LOCATOR_CHARS, m_listLocatorChars);
@@ -73,16 +87,10 @@ void CLocatorDlg::DoDataExchange()
     DDX_Control(this, IDC_LOCATOR, m_editLocator);
     DDX_Control(this, IDC_LOCATION2, m_editLocation2);
     DDX_Control(this, IDC_LOCATION1, m_editLocation1);
-    BindHandle(this, IDC_LONGITUDE_WORLD, m_listLongitudeWorld);
-    BindHandle(this, IDC_LATITUDE_WORLD, m_listLatitudeWorld);
     BindHandle(this, IDC_LONGITUDE_MINUTE, m_editLongitudeMinute);
     BindHandle(this, IDC_LONGITUDE_DEGREE, m_editLongitudeDegree);
     BindHandle(this, IDC_LATITUDE_MINUTE, m_editLatitudeMinute);
     BindHandle(this, IDC_LATITUDE_DEGREE, m_editLatitudeDegree);
-    BindHandle(this, IDC_NAUTICAL_MILES, m_editNauticalMiles);
-    BindHandle(this, IDC_STATUTE_MILES, m_editStatuteMiles);
-    BindHandle(this, IDC_KILOMETERS, m_editKilometers);
-    BindHandle(this, IDC_BEARING, m_editBearing);
 }
 
 BOOL CLocatorDlg::OnInitDialog()
@@ -99,41 +107,36 @@ BOOL CLocatorDlg::OnInitDialog()
         }
     }
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    m_banner.SetLinkText(kSiteName);
+    m_banner.SetLinkTarget(kHomePageUrl);
 
     m_editLatitudeDegree.LimitText(2);
     m_editLatitudeMinute.LimitText(2);
     m_editLongitudeDegree.LimitText(3);
     m_editLongitudeMinute.LimitText(2);
 
-    SetNumberFormat(m_editLatitudeSecond, 2, 2, false);
-    SetNumberFormat(m_editLongitudeSecond, 2, 2, false);
-    SetNumberFormat(m_editLatitudeDecimal, 2, 6, true);
-    SetNumberFormat(m_editLongitudeDecimal, 3, 6, true);
+    // The boxes take as many decimals as the results they show.
+    SetNumberFormat(m_editLatitudeSecond, 2, DecimalsShown(Box::LatitudeSecond), false);
+    SetNumberFormat(m_editLongitudeSecond, 2, DecimalsShown(Box::LongitudeSecond), false);
+    SetNumberFormat(m_editLatitudeDecimal, 2, DecimalsShown(Box::LatitudeDecimal), true);
+    SetNumberFormat(m_editLongitudeDecimal, 3, DecimalsShown(Box::LongitudeDecimal), true);
 
-    m_editLocator.SetMask(kLongestMask);
-    m_editLocation1.SetMask(kLongestMask);
-    m_editLocation2.SetMask(kLongestMask);
+    m_editLocator.SetMask(LongestLocatorMask());
+    m_editLocation1.SetMask(LongestLocatorMask());
+    m_editLocation2.SetMask(LongestLocatorMask());
 
-    FillList(m_listLatitudeWorld, {"N", "S"});
-    FillList(m_listLongitudeWorld, {"E", "W"});
-    FillList(m_listLocatorChars, {"6", "8", "10"});
+    for (const auto& bound : kLists)
+    {
+        for (const std::string& entry : ListEntries(bound.list))
+            ::SendDlgItemMessageA(m_hWnd, bound.id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+        ::SendDlgItemMessageA(m_hWnd, bound.id, CB_SETCURSEL, 0, 0);
+    }
 
     // The locator is loaded under the longest mask and cut to the stored length afterwards.
-    LoadSettings(m_strSettingsKeyPath,
-                 {{"Locator", &m_editLocator},
-                  {"Location1", &m_editLocation1},
-                  {"Location2", &m_editLocation2},
-                  {"LatitudeDegree", &m_editLatitudeDegree},
-                  {"LatitudeMinute", &m_editLatitudeMinute},
-                  {"LatitudeSecond", &m_editLatitudeSecond},
-                  {"LongitudeDegree", &m_editLongitudeDegree},
-                  {"LongitudeMinute", &m_editLongitudeMinute},
-                  {"LongitudeSecond", &m_editLongitudeSecond},
-                  {"LongitudeDecimal", &m_editLongitudeDecimal},
-                  {"LatitudeDecimal", &m_editLatitudeDecimal}},
-                 {{"LatitudeWorld", &m_listLatitudeWorld},
-                  {"LongitudeWorld", &m_listLongitudeWorld},
-                  {"LocatorChars", &m_listLocatorChars}});
+    const CForm empty = ReadForm();
+    CForm stored = empty;
+    Restore(stored, LoadSettings(m_strSettingsKeyPath, RememberedTextNames(), RememberedNumberNames()));
+    WriteForm(stored, empty);
     ChooseLocatorMask();
     return TRUE;
 }
@@ -156,12 +159,12 @@ BOOL CLocatorDlg::OnCommand(WORD id, WORD code, HWND)
         return FALSE;
     switch (id)
     {
-    case IDC_CALCULATE_DISTANCE: OnCalculateDistance(); return TRUE;
-    case IDC_RESET_DISTANCE: OnResetDistance(); return TRUE;
-    case IDC_CALCULATE_DMS: OnCalculateDMS(); return TRUE;
-    case IDC_RESET_POSITION: OnResetPosition(); return TRUE;
-    case IDC_CALCULATE_DECIMAL: OnCalculateDecimal(); return TRUE;
-    case IDC_CALCULATE_LOCATOR: OnCalculateLocator(); return TRUE;
+    case IDC_CALCULATE_DISTANCE: RunCommand(CalculateDistance); return TRUE;
+    case IDC_RESET_DISTANCE: RunReset(ResetDistance); return TRUE;
+    case IDC_CALCULATE_DMS: RunCommand(CalculateDms); return TRUE;
+    case IDC_RESET_POSITION: RunReset(ResetPosition); return TRUE;
+    case IDC_CALCULATE_DECIMAL: RunCommand(CalculateDecimal); return TRUE;
+    case IDC_CALCULATE_LOCATOR: RunCommand(CalculateLocator); return TRUE;
     }
     return FALSE;
 }
@@ -215,133 +218,48 @@ HCURSOR CLocatorDlg::OnQueryDragIcon()
     return static_cast<HCURSOR>(m_hIcon);
 }
 
-void CLocatorDlg::OnCalculateDistance()
+// The command reads the form, the window shows what it left there, then complains or saves.
+void CLocatorDlg::RunCommand(Outcome (*pfnCommand)(CForm&))
 {
-    std::string local = m_editLocation1.GetWindowText();
-    std::string distant = m_editLocation2.GetWindowText();
-    if (local.size() < 6)
-        return Complain("Please enter first location", m_editLocation1);
-    if (distant.size() < 6)
-        return Complain("Please enter second location", m_editLocation2);
-
-    EmptyBoxes({&m_editBearing, &m_editStatuteMiles, &m_editKilometers, &m_editNauticalMiles});
-    CPathCalc path;
-    if (!path.SetLocations(local, distant))
-        return;
-    m_editBearing.SetWindowText(FormatFixed(path.GetBearing(), 1));
-    m_editStatuteMiles.SetWindowText(FormatFixed(path.GetStatuteMiles(), 1));
-    m_editKilometers.SetWindowText(FormatFixed(path.GetKilometers(), 1));
-    m_editNauticalMiles.SetWindowText(FormatFixed(path.GetNauticalMiles(), 1));
-    SaveSettings(m_strSettingsKeyPath, {{"Location1", local}, {"Location2", distant}}, {});
-}
-
-void CLocatorDlg::OnResetDistance()
-{
-    EmptyBoxes({&m_editLocation1, &m_editLocation2, &m_editBearing, &m_editStatuteMiles, &m_editKilometers,
-                &m_editNauticalMiles});
-}
-
-void CLocatorDlg::OnCalculateDMS()
-{
-    std::string latitudeDegree = m_editLatitudeDegree.GetWindowText();
-    std::string latitudeMinute = m_editLatitudeMinute.GetWindowText();
-    std::string latitudeSecond = m_editLatitudeSecond.GetWindowText();
-    std::string longitudeDegree = m_editLongitudeDegree.GetWindowText();
-    std::string longitudeMinute = m_editLongitudeMinute.GetWindowText();
-    std::string longitudeSecond = m_editLongitudeSecond.GetWindowText();
-
-    if (IsMissing(latitudeDegree, 90))
-        return Complain("Please enter Latitude Degrees", m_editLatitudeDegree);
-    if (IsMissing(latitudeMinute, 60))
-        return Complain("Please enter Latitude Minutes", m_editLatitudeMinute);
-    // Seconds are optional: missing ones count as zero.
-    if (IsMissing(latitudeSecond, 60))
+    const CForm before = ReadForm();
+    CForm form = before;
+    const Outcome outcome = pfnCommand(form);
+    WriteForm(form, before);
+    if (outcome.kind == Outcome::kComplaint)
     {
-        latitudeSecond = "0";
-        m_editLatitudeSecond.SetWindowText("0.00");
+        MessageBox(outcome.text, kCaption, MB_ICONEXCLAMATION | MB_OK);
+        ::SetFocus(GetDlgItem(ControlOf(outcome.focus)));
     }
-    if (IsMissing(longitudeDegree, 180))
-        return Complain("Please enter Longitude Degrees", m_editLongitudeDegree);
-    if (IsMissing(longitudeMinute, 60))
-        return Complain("Please enter Longitude Minutes", m_editLongitudeMinute);
-    if (IsMissing(longitudeSecond, 60))
-    {
-        longitudeSecond = "0";
-        m_editLongitudeSecond.SetWindowText("0.00");
-    }
-
-    m_editLocator.SetWindowText("");
-    char latitudeWorld = m_listLatitudeWorld.GetCurSel() == 1 ? 'S' : 'N';
-    char longitudeWorld = m_listLongitudeWorld.GetCurSel() == 1 ? 'W' : 'E';
-    CGeoPoint point;
-    if (!point.SetLatitudeDMS(RealValue(latitudeDegree), RealValue(latitudeMinute), RealValue(latitudeSecond),
-                              latitudeWorld))
-        return;
-    if (!point.SetLongitudeDMS(RealValue(longitudeDegree), RealValue(longitudeMinute),
-                               RealValue(longitudeSecond), longitudeWorld))
-        return;
-
-    SaveSettings(m_strSettingsKeyPath,
-                 {{"LatitudeDegree", latitudeDegree},
-                  {"LatitudeMinute", latitudeMinute},
-                  {"LatitudeSecond", latitudeSecond},
-                  {"LongitudeDegree", longitudeDegree},
-                  {"LongitudeMinute", longitudeMinute},
-                  {"LongitudeSecond", longitudeSecond}},
-                 {{"LatitudeWorld", &m_listLatitudeWorld},
-                  {"LongitudeWorld", &m_listLongitudeWorld},
-                  {"LocatorChars", &m_listLocatorChars}});
-    m_editLatitudeDecimal.SetWindowText(FormatFixed(point.GetLatitude(), 6));
-    m_editLongitudeDecimal.SetWindowText(FormatFixed(point.GetLongitude(), 6));
-    // The box's mask cuts the ten characters to the chosen length.
-    m_editLocator.SetWindowText(point.GetLocator());
+    else if (outcome.kind == Outcome::kDone)
+        SaveSettings(m_strSettingsKeyPath, outcome.saved);
 }
 
-void CLocatorDlg::OnResetPosition()
+void CLocatorDlg::RunReset(void (*pfnReset)(CForm&))
 {
-    EmptyBoxes({&m_editLatitudeDecimal, &m_editLongitudeDecimal, &m_editLatitudeDegree, &m_editLatitudeMinute,
-                &m_editLatitudeSecond, &m_editLongitudeDegree, &m_editLongitudeMinute, &m_editLongitudeSecond,
-                &m_editLocator});
-    m_listLatitudeWorld.SetCurSel(0);
-    m_listLongitudeWorld.SetCurSel(0);
+    const CForm before = ReadForm();
+    CForm form = before;
+    pfnReset(form);
+    WriteForm(form, before);
 }
 
-void CLocatorDlg::OnCalculateDecimal()
+CForm CLocatorDlg::ReadForm() const
 {
-    std::string latitude = m_editLatitudeDecimal.GetWindowText();
-    std::string longitude = m_editLongitudeDecimal.GetWindowText();
-    // The whole value is checked, not its whole part: 90.5 is no latitude.
-    if (latitude.empty() || std::fabs(RealValue(latitude)) > 90)
-        return Complain("Please enter Latitude", m_editLatitudeDecimal);
-    if (longitude.empty() || std::fabs(RealValue(longitude)) > 180)
-        return Complain("Please enter Longitude", m_editLongitudeDecimal);
-
-    m_editLocator.SetWindowText("");
-    CGeoPoint point;
-    if (!point.SetLatitude(RealValue(latitude)) || !point.SetLongitude(RealValue(longitude)))
-        return;
-
-    SaveSettings(m_strSettingsKeyPath, {{"LatitudeDecimal", latitude}, {"LongitudeDecimal", longitude}},
-                 {{"LocatorChars", &m_listLocatorChars}});
-    m_editLocator.SetWindowText(point.GetLocator());
-    ShowLatitudeParts(point);
-    ShowLongitudeParts(point);
+    CForm form;
+    for (const auto& bound : kBoxes)
+        form.Text(bound.box) = WindowText(GetDlgItem(bound.id));
+    for (const auto& bound : kLists)
+        form.Choice(bound.list) = static_cast<int>(::SendMessageA(GetDlgItem(bound.id), CB_GETCURSEL, 0, 0));
+    return form;
 }
 
-void CLocatorDlg::OnCalculateLocator()
+void CLocatorDlg::WriteForm(const CForm& form, const CForm& before)
 {
-    std::string locator = m_editLocator.GetWindowText();
-    if (locator.size() < 6)
-        return Complain("Please enter IARU Locator", m_editLocator);
-    CGeoPoint point;
-    if (!point.SetLocator(locator))
-        return;
-
-    SaveSettings(m_strSettingsKeyPath, {{"Locator", locator}}, {{"LocatorChars", &m_listLocatorChars}});
-    m_editLatitudeDecimal.SetWindowText(FormatFixed(point.GetLatitude(), 6));
-    ShowLatitudeParts(point);
-    m_editLongitudeDecimal.SetWindowText(FormatFixed(point.GetLongitude(), 6));
-    ShowLongitudeParts(point);
+    for (const auto& bound : kBoxes)
+        if (form.Text(bound.box) != before.Text(bound.box))
+            ::SetWindowTextA(GetDlgItem(bound.id), form.Text(bound.box).c_str());
+    for (const auto& bound : kLists)
+        if (form.Choice(bound.list) != before.Choice(bound.list))
+            ::SendMessageA(GetDlgItem(bound.id), CB_SETCURSEL, form.Choice(bound.list), 0);
 }
 
 void CLocatorDlg::OnSelChangeLocatorChars()
@@ -351,37 +269,6 @@ void CLocatorDlg::OnSelChangeLocatorChars()
 
 void CLocatorDlg::ChooseLocatorMask()
 {
-    int index = m_listLocatorChars.GetCurSel();
-    if (index >= 0 && index < static_cast<int>(std::size(kLocatorMasks)))
-        m_editLocator.SetMask(kLocatorMasks[index]);
-}
-
-void CLocatorDlg::ShowLatitudeParts(CGeoPoint& point)
-{
-    ShowParts(point.GetLatitudeDegree(), point.GetLatitudeMinute(), point.GetLatitudeSecond(),
-              point.GetLatitude() < 0, m_editLatitudeDegree, m_editLatitudeMinute, m_editLatitudeSecond,
-              m_listLatitudeWorld);
-}
-
-void CLocatorDlg::ShowLongitudeParts(CGeoPoint& point)
-{
-    ShowParts(point.GetLongitudeDegree(), point.GetLongitudeMinute(), point.GetLongitudeSecond(),
-              point.GetLongitude() < 0, m_editLongitudeDegree, m_editLongitudeMinute, m_editLongitudeSecond,
-              m_listLongitudeWorld);
-}
-
-// Index 1 of a hemisphere list is "S" or "W".
-void CLocatorDlg::ShowParts(double degrees, double minutes, double seconds, bool negative, CEdit& degreeBox,
-                            CEdit& minuteBox, CEdit& secondBox, CComboBox& hemisphereList)
-{
-    degreeBox.SetWindowText(FormatFixed(degrees, 0));
-    minuteBox.SetWindowText(FormatFixed(minutes, 0));
-    secondBox.SetWindowText(FormatFixed(seconds, 2));
-    hemisphereList.SetCurSel(negative ? 1 : 0);
-}
-
-void CLocatorDlg::Complain(const char* text, CWnd& box)
-{
-    MessageBox(text, kCaption, MB_ICONEXCLAMATION | MB_OK);
-    box.SetFocus();
+    if (const char* mask = LocatorMask(m_listLocatorChars.GetCurSel()))
+        m_editLocator.SetMask(mask);
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "app/SettingsStore.h"
+#include "calc/Commands.h"
 #include "controls/HomeBanner.h"
 #include "controls/MaskEdit.h"
 #include "controls/NumericEdit.h"
@@ -7,8 +8,6 @@
 #include "framework/Dialog.h"
 #include "framework/Edit.h"
 #include <string>
-
-class CGeoPoint;
 
 // The calculator: GRIDSQUARE converts one position between degrees/minutes/seconds, decimal
 // degrees and the locator; DISTANCE gives bearing and distances between two locators.
@@ -31,21 +30,15 @@ private:
     void OnPaint();
     HCURSOR OnQueryDragIcon();
 
-    void OnCalculateDistance();
-    void OnResetDistance();
-    void OnCalculateDMS();
-    void OnResetPosition();
-    void OnCalculateDecimal();
-    void OnCalculateLocator();
     void OnSelChangeLocatorChars();
 
-    // Shared steps of the handlers.
-    void Complain(const char* text, CWnd& box);
+    // The boxes and lists as a form, and back: only what the form changed is written.
+    CForm ReadForm() const;
+    void WriteForm(const CForm& form, const CForm& before);
+    // Runs a command on the form the window shows, then shows its outcome.
+    void RunCommand(Outcome (*pfnCommand)(CForm&));
+    void RunReset(void (*pfnReset)(CForm&));
     void ChooseLocatorMask();
-    void ShowLatitudeParts(CGeoPoint& point);
-    void ShowLongitudeParts(CGeoPoint& point);
-    static void ShowParts(double degrees, double minutes, double seconds, bool negative, CEdit& degreeBox,
-                          CEdit& minuteBox, CEdit& secondBox, CComboBox& hemisphereList);
 
     // Declaration order is binding order.
     CComboBox m_listLocatorChars;
@@ -57,16 +50,10 @@ private:
     CMaskEdit m_editLocator;
     CMaskEdit m_editLocation2;
     CMaskEdit m_editLocation1;
-    CComboBox m_listLongitudeWorld;
-    CComboBox m_listLatitudeWorld;
     CEdit m_editLongitudeMinute;
     CEdit m_editLongitudeDegree;
     CEdit m_editLatitudeMinute;
     CEdit m_editLatitudeDegree;
-    CEdit m_editNauticalMiles;
-    CEdit m_editStatuteMiles;
-    CEdit m_editKilometers;
-    CEdit m_editBearing;
     HICON m_hIcon;
 
     std::string m_strSettingsKeyPath;

@@ -8,68 +8,56 @@ namespace
 {
 // Text data is at most 15 characters and their NUL, both ways.
 const DWORD kTextBytes = 16;
-
-// The list index a stored number selects, or -1 when the number is ignored.
-int SelectionFor(const char* name, DWORD value)
-{
-    // The locator length list has three entries and starts at the first; 0 and anything past
-    // the last entry leave it there.
-    if (std::strcmp(name, "LocatorChars") == 0)
-        return value == 1 || value == 2 ? static_cast<int>(value) : -1;
-    return value != 0 ? 1 : 0;
-}
 }
 
-void LoadSettings(const std::string& keyPath, const std::vector<TextSetting>& texts,
-                  const std::vector<ListSetting>& lists)
+SettingValues LoadSettings(const std::string& keyPath, const std::vector<std::string>& textNames,
+                           const std::vector<std::string>& numberNames)
 {
+    SettingValues values;
     CRegKey key;
     if (key.Open(HKEY_CURRENT_USER, keyPath.c_str(), KEY_READ) != ERROR_SUCCESS)
-        return;
+        return values;
 
-    for (const TextSetting& text : texts)
+    for (const std::string& name : textNames)
     {
         char buffer[kTextBytes] = {};
         DWORD size = sizeof(buffer);
-        if (key.QueryValue(text.name, buffer, &size) != ERROR_SUCCESS)
+        if (key.QueryValue(name.c_str(), buffer, &size) != ERROR_SUCCESS)
             continue;
         // Only a hand-edited value fills all 16 bytes without a NUL; it is not ours, skip it.
         if (!std::memchr(buffer, '\0', sizeof(buffer)))
             continue;
-        text.box->SetWindowText(buffer);
+        values.texts.emplace_back(name, buffer);
     }
 
-    for (const ListSetting& list : lists)
+    for (const std::string& name : numberNames)
     {
         DWORD value = 0;
         DWORD size = sizeof(value);
-        if (key.QueryValue(list.name, &value, &size) != ERROR_SUCCESS)
-            continue;
-        int index = SelectionFor(list.name, value);
-        if (index >= 0)
-            list.list->SetCurSel(index);
+        if (key.QueryValue(name.c_str(), &value, &size) == ERROR_SUCCESS)
+            values.numbers.emplace_back(name, value);
     }
+    return values;
 }
 
-void SaveSettings(const std::string& keyPath, const std::vector<SavedText>& texts,
-                  const std::vector<ListSetting>& lists)
+void SaveSettings(const std::string& keyPath, const SettingValues& values)
 {
     CRegKey key;
     if (key.Open(HKEY_CURRENT_USER, keyPath.c_str(), KEY_WRITE) != ERROR_SUCCESS &&
         key.Create(HKEY_CURRENT_USER, keyPath.c_str(), KEY_WRITE) != ERROR_SUCCESS)
         return; // nothing is saved; the command still shows its results
 
-    for (const SavedText& text : texts)
+    for (const auto& [name, text] : values.texts)
     {
         char buffer[kTextBytes] = {};
-        text.text.copy(buffer, kTextBytes - 1);
+        text.copy(buffer, kTextBytes - 1);
         DWORD size = static_cast<DWORD>(std::strlen(buffer)) + 1;
-        key.SetValue(text.name, REG_SZ, buffer, size);
+        key.SetValue(name.c_str(), REG_SZ, buffer, size);
     }
 
-    for (const ListSetting& list : lists)
+    for (const auto& [name, number] : values.numbers)
     {
-        DWORD value = static_cast<DWORD>(list.list->GetCurSel());
-        key.SetValue(list.name, REG_DWORD, &value, sizeof(value));
+        DWORD value = number;
+        key.SetValue(name.c_str(), REG_DWORD, &value, sizeof(value));
     }
 }

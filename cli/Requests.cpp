@@ -1,36 +1,22 @@
 #include "Requests.h"
 
-#include "GeoPoint.h"
-#include "LocatorCodec.h"
-#include "NumberText.h"
-#include "PathCalc.h"
+#include "calc/Commands.h"
+#include "engine/Characters.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <initializer_list>
+#include <string>
 #include <utility>
 
 namespace cli {
 
 namespace {
 
-// The window's complaints, word for word.
-const char kFirstLocation[] = "Please enter first location";
-const char kSecondLocation[] = "Please enter second location";
-const char kLatitudeDegrees[] = "Please enter Latitude Degrees";
-const char kLatitudeMinutes[] = "Please enter Latitude Minutes";
-const char kLongitudeDegrees[] = "Please enter Longitude Degrees";
-const char kLongitudeMinutes[] = "Please enter Longitude Minutes";
-const char kLatitude[] = "Please enter Latitude";
-const char kLongitude[] = "Please enter Longitude";
-const char kLocator[] = "Please enter IARU Locator";
-
 Result Ok(std::string text) { return Result{kOk, std::move(text)}; }
-Result Rejected(const char* text) { return Result{kRejected, text}; }
+Result Rejected(std::string text) { return Result{kRejected, std::move(text)}; }
 Result Usage(std::string text) { return Result{kUsage, std::move(text)}; }
 
 // A number as the window's number boxes can hold one: optional sign, digits with an
-// optional point, at least one digit. The empty text passes too; the window's checks
+// optional point, at least one digit. The empty text passes too; the command's checks
 // decide about it.
 bool IsNumberText(const std::string& s)
 {
@@ -40,7 +26,7 @@ bool IsNumberText(const std::string& s)
     bool digits = false;
     bool point = false;
     for (; i < s.size(); ++i) {
-        if (s[i] >= '0' && s[i] <= '9')
+        if (IsDigit(s[i]))
             digits = true;
         else if (s[i] == '.' && !point)
             point = true;
@@ -50,193 +36,149 @@ bool IsNumberText(const std::string& s)
     return digits || s.empty();
 }
 
-// What the window's upper-case masked locator box would hold: the text upper-cased, when it
-// is a beginning of letter letter digit digit letter letter digit digit letter letter.
-// Anything else gives false: the box would never hold it.
-bool ReadLocator(const std::string& text, std::string& out)
+// What the window's upper-case masked locator box would hold: the word upper-cased, when it
+// is a beginning of the longest locator. A word the box would never hold whole goes in as an
+// empty box, so the command's own check names it.
+std::string LocatorText(const std::string& word)
 {
-    static const char pattern[] = "**##**##**";
-    if (text.size() > 10)
-        return false;
-    out = text;
-    for (std::string::size_type i = 0; i < out.size(); ++i) {
-        char& c = out[i];
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-        const bool fits = pattern[i] == '*' ? (c >= 'A' && c <= 'Z') : (c >= '0' && c <= '9');
+    const char* pattern = LongestLocatorMask();
+    std::string text = word;
+    ToUpper(text);
+    if (text.size() > std::char_traits<char>::length(pattern))
+        return std::string();
+    for (std::string::size_type i = 0; i < text.size(); ++i) {
+        const bool fits = pattern[i] == '*' ? IsUpperLetter(text[i]) : IsDigit(text[i]);
         if (!fits)
-            return false;
+            return std::string();
     }
-    return true;
+    return text;
 }
 
-bool ParseChars(const std::string& s, int& chars)
+// The index of a word among a list's entries, upper case or lower; -1 when it is none of them.
+int ChoiceOf(List list, std::string word)
 {
-    if (s == "6" || s == "8")
-        chars = s[0] - '0';
-    else if (s == "10")
-        chars = 10;
-    else
+    ToUpper(word);
+    const std::vector<std::string>& entries = ListEntries(list);
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (entries[i] == word)
+            return static_cast<int>(i);
+    return -1;
+}
+
+bool ParseChars(const std::string& word, int& chars)
+{
+    if (ChoiceOf(List::LocatorChars, word) < 0)
         return false;
+    chars = std::stoi(word);
     return true;
 }
 
-// Magnitude of the integer value, at or above the limit? IntegerValue saturates, so
-// the negation is always defined.
-bool AtLeast(const std::string& text, int limit)
+std::string Letter(const CForm& form, List list)
 {
-    const int v = IntegerValue(text);
-    return (v < 0 ? -v : v) >= limit;
+    return ListEntries(list)[form.Choice(list) == 1 ? 1 : 0];
 }
 
-void Append(std::string& out, double value, int decimals)
+// The boxes' texts, separated by one space.
+std::string Line(const CForm& form, std::initializer_list<Box> boxes)
 {
-    if (!out.empty())
-        out += ' ';
-    out += FormatFixed(value, decimals);
+    std::string out;
+    for (Box box : boxes) {
+        if (!out.empty())
+            out += ' ';
+        out += form.Text(box);
+    }
+    return out;
 }
 
-void AppendWord(std::string& out, const std::string& word)
+std::string Parts(const CForm& form, Box degree, Box minute, Box second, List hemisphere)
 {
-    if (!out.empty())
-        out += ' ';
-    out += word;
+    return Line(form, {degree, minute, second}) + ' ' + Letter(form, hemisphere);
 }
 
-Result Dms(const std::vector<std::string>& w, std::size_t at, int chars)
+std::string LatitudeParts(const CForm& form)
+{
+    return Parts(form, Box::LatitudeDegree, Box::LatitudeMinute, Box::LatitudeSecond, List::LatitudeWorld);
+}
+
+std::string LongitudeParts(const CForm& form)
+{
+    return Parts(form, Box::LongitudeDegree, Box::LongitudeMinute, Box::LongitudeSecond, List::LongitudeWorld);
+}
+
+// Done, the command's complaint, or the engine's refusal, which the window keeps to itself.
+Result Run(Outcome (*pfnCommand)(CForm&), CForm& form)
+{
+    const Outcome outcome = pfnCommand(form);
+    if (outcome.kind != Outcome::kDone)
+        return Rejected(outcome.text);
+    return Ok(std::string());
+}
+
+Result Dms(const std::vector<std::string>& w, std::size_t at, CForm& form)
 {
     if (w.size() - at != 8)
         return Usage("dms takes 8 values: LATDEG LATMIN LATSEC N|S LONDEG LONMIN LONSEC E|W");
-    const std::string& latDeg = w[at];
-    const std::string& latMin = w[at + 1];
-    std::string latSec = w[at + 2];
-    const std::string& latHem = w[at + 3];
-    const std::string& lonDeg = w[at + 4];
-    const std::string& lonMin = w[at + 5];
-    std::string lonSec = w[at + 6];
-    const std::string& lonHem = w[at + 7];
-    for (const std::string* s : std::initializer_list<const std::string*>{&latDeg, &latMin, &latSec, &lonDeg, &lonMin, &lonSec})
-        if (!IsNumberText(*s))
-            return Usage("not a number: " + *s);
-    if (latHem != "N" && latHem != "S" && latHem != "n" && latHem != "s")
-        return Usage("latitude hemisphere must be N or S: " + latHem);
-    if (lonHem != "E" && lonHem != "W" && lonHem != "e" && lonHem != "w")
-        return Usage("longitude hemisphere must be E or W: " + lonHem);
+    const Box boxes[] = {Box::LatitudeDegree, Box::LatitudeMinute, Box::LatitudeSecond, Box::LongitudeDegree,
+                         Box::LongitudeMinute, Box::LongitudeSecond};
+    const std::size_t words[] = {at, at + 1, at + 2, at + 4, at + 5, at + 6};
+    for (std::size_t i = 0; i < 6; ++i) {
+        if (!IsNumberText(w[words[i]]))
+            return Usage("not a number: " + w[words[i]]);
+        form.Text(boxes[i]) = w[words[i]];
+    }
+    form.Choice(List::LatitudeWorld) = ChoiceOf(List::LatitudeWorld, w[at + 3]);
+    if (form.Choice(List::LatitudeWorld) < 0)
+        return Usage("latitude hemisphere must be N or S: " + w[at + 3]);
+    form.Choice(List::LongitudeWorld) = ChoiceOf(List::LongitudeWorld, w[at + 7]);
+    if (form.Choice(List::LongitudeWorld) < 0)
+        return Usage("longitude hemisphere must be E or W: " + w[at + 7]);
 
-    // The window's checks, in the window's order (OnCalculateDMS steps 2 to 7).
-    if (latDeg.empty() || AtLeast(latDeg, 90))
-        return Rejected(kLatitudeDegrees);
-    if (latMin.empty() || AtLeast(latMin, 60))
-        return Rejected(kLatitudeMinutes);
-    if (latSec.empty() || AtLeast(latSec, 60))
-        latSec = "0";
-    if (lonDeg.empty() || AtLeast(lonDeg, 180))
-        return Rejected(kLongitudeDegrees);
-    if (lonMin.empty() || AtLeast(lonMin, 60))
-        return Rejected(kLongitudeMinutes);
-    if (lonSec.empty() || AtLeast(lonSec, 60))
-        lonSec = "0";
-
-    const char latLetter = (latHem == "S" || latHem == "s") ? 'S' : 'N';
-    const char lonLetter = (lonHem == "W" || lonHem == "w") ? 'W' : 'E';
-    CGeoPoint point;
-    // The window stops silently here; a script needs to be told.
-    if (!point.SetLatitudeDMS(RealValue(latDeg), RealValue(latMin), RealValue(latSec), latLetter))
-        return Rejected("Latitude not accepted");
-    if (!point.SetLongitudeDMS(RealValue(lonDeg), RealValue(lonMin), RealValue(lonSec), lonLetter))
-        return Rejected("Longitude not accepted");
-
-    std::string out;
-    Append(out, point.GetLatitude(), 6);
-    Append(out, point.GetLongitude(), 6);
-    AppendWord(out, point.GetLocator().substr(0, chars));
-    return Ok(out);
+    Result r = Run(CalculateDms, form);
+    if (r.status == kOk)
+        r.text = Line(form, {Box::LatitudeDecimal, Box::LongitudeDecimal, Box::Locator});
+    return r;
 }
 
-void AppendParts(std::string& out, double degrees, double minutes, double seconds, char hemisphere)
-{
-    Append(out, degrees, 0);
-    Append(out, minutes, 0);
-    Append(out, seconds, 2);
-    out += ' ';
-    out += hemisphere;
-}
-
-Result Decimal(const std::vector<std::string>& w, std::size_t at, int chars)
+Result Decimal(const std::vector<std::string>& w, std::size_t at, CForm& form)
 {
     if (w.size() - at != 2)
         return Usage("decimal takes 2 values: LAT LON");
-    const std::string& lat = w[at];
-    const std::string& lon = w[at + 1];
-    for (const std::string* s : std::initializer_list<const std::string*>{&lat, &lon})
-        if (!IsNumberText(*s))
-            return Usage("not a number: " + *s);
+    for (const std::string& word : {w[at], w[at + 1]})
+        if (!IsNumberText(word))
+            return Usage("not a number: " + word);
+    form.Text(Box::LatitudeDecimal) = w[at];
+    form.Text(Box::LongitudeDecimal) = w[at + 1];
 
-    // Checked on the real value (issue 4): 90.5 is complained about, 90 and -180 pass.
-    const double latValue = RealValue(lat);
-    const double lonValue = RealValue(lon);
-    if (lat.empty() || !(latValue >= -90 && latValue <= 90))
-        return Rejected(kLatitude);
-    if (lon.empty() || !(lonValue >= -180 && lonValue <= 180))
-        return Rejected(kLongitude);
-
-    CGeoPoint point;
-    if (!point.SetLatitude(latValue))
-        return Rejected("Latitude not accepted");
-    if (!point.SetLongitude(lonValue))
-        return Rejected("Longitude not accepted");
-
-    std::string out = point.GetLocator().substr(0, chars);
-    AppendParts(out, point.GetLatitudeDegree(), point.GetLatitudeMinute(), point.GetLatitudeSecond(),
-                latValue < 0 ? 'S' : 'N');
-    AppendParts(out, point.GetLongitudeDegree(), point.GetLongitudeMinute(), point.GetLongitudeSecond(),
-                lonValue < 0 ? 'W' : 'E');
-    return Ok(out);
+    Result r = Run(CalculateDecimal, form);
+    if (r.status == kOk)
+        r.text = form.Text(Box::Locator) + ' ' + LatitudeParts(form) + ' ' + LongitudeParts(form);
+    return r;
 }
 
-Result Locator(const std::vector<std::string>& w, std::size_t at)
+Result Locator(const std::vector<std::string>& w, std::size_t at, CForm& form)
 {
     if (w.size() - at != 1)
         return Usage("locator takes 1 value: LOCATOR");
-    std::string text;
-    if (!ReadLocator(w[at], text) || text.size() < 6)
-        return Rejected(kLocator);
+    form.Text(Box::Locator) = LocatorText(w[at]);
 
-    CGeoPoint point;
-    if (!point.SetLocator(text))
-        return Rejected("Locator not accepted");
-
-    std::string out;
-    Append(out, point.GetLatitude(), 6);
-    AppendParts(out, point.GetLatitudeDegree(), point.GetLatitudeMinute(), point.GetLatitudeSecond(),
-                point.GetLatitude() < 0 ? 'S' : 'N');
-    Append(out, point.GetLongitude(), 6);
-    AppendParts(out, point.GetLongitudeDegree(), point.GetLongitudeMinute(), point.GetLongitudeSecond(),
-                point.GetLongitude() < 0 ? 'W' : 'E');
-    return Ok(out);
+    Result r = Run(CalculateLocator, form);
+    if (r.status == kOk)
+        r.text = form.Text(Box::LatitudeDecimal) + ' ' + LatitudeParts(form) + ' ' +
+                 form.Text(Box::LongitudeDecimal) + ' ' + LongitudeParts(form);
+    return r;
 }
 
-Result Distance(const std::vector<std::string>& w, std::size_t at)
+Result Distance(const std::vector<std::string>& w, std::size_t at, CForm& form)
 {
     if (w.size() - at != 2)
         return Usage("distance takes 2 values: LOCATOR1 LOCATOR2");
-    std::string first;
-    std::string second;
-    if (!ReadLocator(w[at], first) || first.size() < 6)
-        return Rejected(kFirstLocation);
-    if (!ReadLocator(w[at + 1], second) || second.size() < 6)
-        return Rejected(kSecondLocation);
+    form.Text(Box::Location1) = LocatorText(w[at]);
+    form.Text(Box::Location2) = LocatorText(w[at + 1]);
 
-    CPathCalc path;
-    if (!path.SetLocations(first, second))
-        return Rejected("Locations not accepted");
-
-    std::string out;
-    Append(out, path.GetBearing(), 1);
-    Append(out, path.GetStatuteMiles(), 1);
-    Append(out, path.GetKilometers(), 1);
-    Append(out, path.GetNauticalMiles(), 1);
-    return Ok(out);
+    Result r = Run(CalculateDistance, form);
+    if (r.status == kOk)
+        r.text = Line(form, {Box::Bearing, Box::StatuteMiles, Box::Kilometers, Box::NauticalMiles});
+    return r;
 }
 
 } // namespace
@@ -273,15 +215,17 @@ Result RunRequest(const std::vector<std::string>& w, int chars)
         return Usage(error);
     if (at >= w.size())
         return Usage("no command: dms, decimal, locator or distance");
+    static const struct {
+        const char* name;
+        Result (*pfnRequest)(const std::vector<std::string>&, std::size_t, CForm&);
+    } kRequests[] = {{"dms", Dms}, {"decimal", Decimal}, {"locator", Locator}, {"distance", Distance}};
     const std::string& command = w[at++];
-    if (command == "dms")
-        return Dms(w, at, chars);
-    if (command == "decimal")
-        return Decimal(w, at, chars);
-    if (command == "locator")
-        return Locator(w, at);
-    if (command == "distance")
-        return Distance(w, at);
+    for (const auto& request : kRequests)
+        if (command == request.name) {
+            CForm form;
+            form.Choice(List::LocatorChars) = ChoiceOf(List::LocatorChars, std::to_string(chars));
+            return request.pfnRequest(w, at, form);
+        }
     return Usage("unknown command: " + command);
 }
 
@@ -307,9 +251,17 @@ void SplitWords(const std::string& line, std::vector<std::string>& words)
     words.resize(n);
 }
 
-const char* const kHelpText =
-    "Usage: locatrix-cli [--chars 6|8|10] COMMAND VALUES...\n"
-    "       locatrix-cli [--chars 6|8|10] --batch\n"
+std::string HelpText()
+{
+    const auto quoted = [](const char* text) { return std::string("\"") + text + "\""; };
+    // printf's own name for a box's format: "%f" is its six decimals.
+    const auto format = [](Box box) {
+        const int decimals = DecimalsShown(box);
+        return "\"" + (decimals == 6 ? std::string("%f") : "%." + std::to_string(decimals) + "f") + "\"";
+    };
+    const auto limit = [](Box box) { return std::to_string(static_cast<int>(CheckLimit(box))); };
+    return std::string("Usage: locatrix-cli [--chars 6|8|10] COMMAND VALUES...\n")
+    + "       locatrix-cli [--chars 6|8|10] --batch\n"
     "       locatrix-cli --help\n"
     "\n"
     "Locatrix's four calculations for the IARU (Maidenhead) locator system, with the\n"
@@ -342,26 +294,33 @@ const char* const kHelpText =
     "                  message for a bad request, or an empty line for an empty line\n"
     "  --help          show this text\n"
     "\n"
-    "Formats: decimal degrees \"%f\" (six decimals), whole degrees and minutes \"%.0f\",\n"
-    "seconds \"%.2f\", bearing and distances \"%.1f\". Locators are read in upper or lower\n"
+    "Formats: decimal degrees " + format(Box::LatitudeDecimal) + " (six decimals), whole degrees and minutes " +
+    format(Box::LatitudeDegree) + ",\n"
+    "seconds " + format(Box::LatitudeSecond) + ", bearing and distances " + format(Box::Bearing) +
+    ". Locators are read in upper or lower\n"
     "case and must be a beginning of letter letter digit digit letter letter digit digit\n"
     "letter letter, at least 6 characters; 6 and 7 characters stand for the centre of the\n"
     "6-character square. Numbers are an optional sign, digits and an optional point; an\n"
     "empty text (\"\") counts as missing.\n"
     "\n"
-    "Checks, in this order, as in the window: latitude degrees missing or 90 or more\n"
-    "(whole part) \"Please enter Latitude Degrees\"; latitude minutes missing or 60 or more\n"
-    "\"Please enter Latitude Minutes\"; latitude seconds missing or 60 or more count as 0;\n"
-    "longitude degrees missing or 180 or more \"Please enter Longitude Degrees\"; longitude\n"
-    "minutes \"Please enter Longitude Minutes\"; longitude seconds as latitude seconds.\n"
-    "decimal: latitude missing or beyond 90 \"Please enter Latitude\", longitude missing or\n"
-    "beyond 180 \"Please enter Longitude\". locator: \"Please enter IARU Locator\".\n"
-    "distance: \"Please enter first location\", then \"Please enter second location\".\n"
-    "A negative degree or minute passes the checks and is refused by the engine:\n"
-    "\"Latitude not accepted\" or \"Longitude not accepted\".\n"
+    "Checks, in this order, as in the window: latitude degrees missing or " + limit(Box::LatitudeDegree) +
+    " or more\n"
+    "(whole part) " + quoted(Complaint(Box::LatitudeDegree)) + "; latitude minutes missing or " +
+    limit(Box::LatitudeMinute) + " or more\n" + quoted(Complaint(Box::LatitudeMinute)) +
+    "; latitude seconds missing or " + limit(Box::LatitudeSecond) + " or more count as 0;\n"
+    "longitude degrees missing or " + limit(Box::LongitudeDegree) + " or more " +
+    quoted(Complaint(Box::LongitudeDegree)) + "; longitude\n"
+    "minutes " + quoted(Complaint(Box::LongitudeMinute)) + "; longitude seconds as latitude seconds.\n"
+    "decimal: latitude missing or beyond " + limit(Box::LatitudeDecimal) + " " +
+    quoted(Complaint(Box::LatitudeDecimal)) + ", longitude missing or\n"
+    "beyond " + limit(Box::LongitudeDecimal) + " " + quoted(Complaint(Box::LongitudeDecimal)) + ". locator: " + quoted(Complaint(Box::Locator)) + ".\n"
+    "distance: " + quoted(Complaint(Box::Location1)) + ", then " + quoted(Complaint(Box::Location2)) + ".\n"
+    "A negative degree or minute passes the checks and is refused by the engine:\n" +
+    quoted(kLatitudeRefused) + " or " + quoted(kLongitudeRefused) + ".\n"
     "\n"
     "Exit status: 0 done; 1 a check or the engine refused the input (message on standard\n"
     "error; in batch mode: some line was refused, the others were done); 2 a request\n"
     "that is not of the forms above.\n";
+}
 
 } // namespace cli

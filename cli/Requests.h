@@ -1,5 +1,5 @@
-// The requests of locatrix-cli: the window's four calculations with the window's checks,
-// message texts and output formats, on the engine alone.
+// The requests of locatrix-cli: words into the calculator's form, one of its commands, the
+// form's results as one line. The checks, texts and formats are the calculator's.
 #pragma once
 
 #include <string>
@@ -9,7 +9,7 @@ namespace cli {
 
 enum Status {
     kOk = 0,        // text is the result line
-    kRejected = 1,  // text is the window's complaint, or the engine refused a value
+    kRejected = 1,  // text is the command's complaint, or what the engine refused
     kUsage = 2      // text says what is wrong with the request's form
 };
 
@@ -30,6 +30,7 @@ bool ReadOptions(const std::vector<std::string>& words, std::size_t& at, int& ch
 // Splits a batch line at blanks (spaces, tabs, a trailing carriage return).
 void SplitWords(const std::string& line, std::vector<std::string>& words);
 
-extern const char* const kHelpText;
+// What --help shows: the forms, the formats and the checks with their complaints.
+std::string HelpText();
 
 } // namespace cli

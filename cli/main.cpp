@@ -72,12 +72,12 @@ int main(int argc, char** argv)
 {
     std::vector<std::string> words(argv + 1, argv + argc);
     if (words.empty()) {
-        std::fputs(cli::kHelpText, stderr);
+        std::fputs(cli::HelpText().c_str(), stderr);
         return 2;
     }
     for (const std::string& w : words) {
         if (w == "--help" || w == "-h") {
-            std::fputs(cli::kHelpText, stdout);
+            std::fputs(cli::HelpText().c_str(), stdout);
             return 0;
         }
     }

@@ -1,5 +1,4 @@
 #include "HomeBanner.h"
-#include "HomePage.h"
 #include "framework/PaintDC.h"
 #include "framework/ScreenDpi.h"
 #include "framework/ShellSeam.h"
@@ -35,8 +34,7 @@ CHomeBanner::CHomeBanner()
 }
 
 CHomeBanner::CHomeBanner(COLORREF clrButtonFace, COLORREF clrButtonHighlight, COLORREF clrButtonShadow)
-    : m_strText(kSiteName),
-      m_clrHighlight(Shade(clrButtonHighlight, Brighten)),
+    : m_clrHighlight(Shade(clrButtonHighlight, Brighten)),
       m_clrFace(Shade(clrButtonFace, Brighten)),
       m_clrShadow(Shade(clrButtonShadow, Darken))
 {
@@ -123,6 +121,6 @@ void CHomeBanner::Paint(HDC dc, const RECT& rect) const
 LRESULT CHomeBanner::OnLButtonUp()
 {
     // Every release opens the page again; there is no visited state and no hit test.
-    ShellOpen("open", kHomePageUrl, SW_SHOWNORMAL);
+    ShellOpen("open", m_strTarget, SW_SHOWNORMAL);
     return Default();
 }

@@ -1,16 +1,11 @@
 #include "GeoPoint.h"
 
+#include "Characters.h"
 #include "LocatorCodec.h"
 
 #include <cmath>
 
 namespace {
-
-// Trimming takes the C locale's white space.
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
 
 // 0 <= v < limit; NaN fails.
 bool InRange(double v, double limit)
@@ -107,14 +102,14 @@ std::string CGeoPoint::GetLocator()
     return m_strLocator;
 }
 
-double CGeoPoint::GetLatitude() { return m_dLatitude; }
-double CGeoPoint::GetLongitude() { return m_dLongitude; }
-double CGeoPoint::GetLatitudeDegree() { return m_dLatitudeDegree; }
-double CGeoPoint::GetLatitudeMinute() { return m_dLatitudeMinute; }
-double CGeoPoint::GetLatitudeSecond() { return m_dLatitudeSecond; }
-double CGeoPoint::GetLongitudeDegree() { return m_dLongitudeDegree; }
-double CGeoPoint::GetLongitudeMinute() { return m_dLongitudeMinute; }
-double CGeoPoint::GetLongitudeSecond() { return m_dLongitudeSecond; }
+double CGeoPoint::GetLatitude() const { return m_dLatitude; }
+double CGeoPoint::GetLongitude() const { return m_dLongitude; }
+double CGeoPoint::GetLatitudeDegree() const { return m_dLatitudeDegree; }
+double CGeoPoint::GetLatitudeMinute() const { return m_dLatitudeMinute; }
+double CGeoPoint::GetLatitudeSecond() const { return m_dLatitudeSecond; }
+double CGeoPoint::GetLongitudeDegree() const { return m_dLongitudeDegree; }
+double CGeoPoint::GetLongitudeMinute() const { return m_dLongitudeMinute; }
+double CGeoPoint::GetLongitudeSecond() const { return m_dLongitudeSecond; }
 
 void CGeoPoint::ToDMS(double value, double& degrees, double& minutes, double& seconds)
 {

@@ -20,14 +20,14 @@ public:
     // Ten characters of EncodeLocator; also becomes the stored locator text.
     std::string GetLocator();
 
-    double GetLatitude();
-    double GetLongitude();
-    double GetLatitudeDegree();
-    double GetLatitudeMinute();
-    double GetLatitudeSecond();
-    double GetLongitudeDegree();
-    double GetLongitudeMinute();
-    double GetLongitudeSecond();
+    double GetLatitude() const;
+    double GetLongitude() const;
+    double GetLatitudeDegree() const;
+    double GetLatitudeMinute() const;
+    double GetLatitudeSecond() const;
+    double GetLongitudeDegree() const;
+    double GetLongitudeMinute() const;
+    double GetLongitudeSecond() const;
 
 private:
     static bool FromDMS(double degrees, double minutes, double seconds, double degreeLimit, bool negative,

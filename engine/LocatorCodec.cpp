@@ -1,5 +1,7 @@
 #include "LocatorCodec.h"
 
+#include "Characters.h"
+
 #include <cmath>
 #include <cstddef>
 
@@ -31,9 +33,6 @@ void EncodeAxis(double x, char out[5])
     out[4] = static_cast<char>('A' + static_cast<int>(x));
 }
 
-bool IsLetter(char c) { return c >= 'A' && c <= 'Z'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 } // namespace
 
 std::string EncodeLocator(double latitude, double longitude)
@@ -56,9 +55,9 @@ std::string EncodeLocator(double latitude, double longitude)
 bool IsValidLocator(const std::string& text)
 {
     return text.size() >= 6
-        && IsLetter(text[0]) && IsLetter(text[1])
+        && IsUpperLetter(text[0]) && IsUpperLetter(text[1])
         && IsDigit(text[2]) && IsDigit(text[3])
-        && IsLetter(text[4]) && IsLetter(text[5]);
+        && IsUpperLetter(text[4]) && IsUpperLetter(text[5]);
 }
 
 void PadLocator(std::string& text)

@@ -1,21 +1,12 @@
 #include "NumberText.h"
 
+#include "Characters.h"
+
 #include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-
-namespace {
-
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-} // namespace
 
 int IntegerValue(const std::string& text)
 {

@@ -1,5 +1,6 @@
 #include "PathCalc.h"
 
+#include "Characters.h"
 #include "LocatorCodec.h"
 #include "PathTrace.h"
 
@@ -72,12 +73,8 @@ bool CPathCalc::SetLocations(std::string first, std::string second)
 {
     if (first.size() < 6 || second.size() < 6)
         return false;
-    for (char& c : first)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    for (char& c : second)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
+    ToUpper(first);
+    ToUpper(second);
     if (!IsValidLocator(first) || !IsValidLocator(second))
         return false;
     m_strLocation1 = first;
@@ -88,7 +85,7 @@ bool CPathCalc::SetLocations(std::string first, std::string second)
     return true;
 }
 
-void CPathCalc::ComputeResults()
+void CPathCalc::ComputeResults() const
 {
     if (m_bComputed)
         return;
@@ -96,31 +93,31 @@ void CPathCalc::ComputeResults()
     TraceBearing(DecodeLocator(m_strLocation1), DecodeLocator(m_strLocation2), t);
     m_dBearing = RoundValue(t.t * kTenthDegreesPerRadian) * 0.1;
     m_dNauticalMiles = RoundValue(t.c.d * kTenthMinutesPerRadian) * 0.1;
-    // From the already rounded nautical miles, as the window always showed it.
+    // From the already rounded nautical miles, not from the exact distance.
     m_dStatuteMiles = RoundValue(m_dNauticalMiles * kTenthStatuteMilesPerNauticalMile) * 0.1;
     m_dKilometers = RoundValue(m_dNauticalMiles * kTenthKilometresPerNauticalMile) * 0.1;
     m_bComputed = true;
 }
 
-double CPathCalc::GetBearing()
+double CPathCalc::GetBearing() const
 {
     ComputeResults();
     return m_dBearing;
 }
 
-double CPathCalc::GetNauticalMiles()
+double CPathCalc::GetNauticalMiles() const
 {
     ComputeResults();
     return m_dNauticalMiles;
 }
 
-double CPathCalc::GetStatuteMiles()
+double CPathCalc::GetStatuteMiles() const
 {
     ComputeResults();
     return m_dStatuteMiles;
 }
 
-double CPathCalc::GetKilometers()
+double CPathCalc::GetKilometers() const
 {
     ComputeResults();
     return m_dKilometers;

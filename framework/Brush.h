@@ -1,18 +1,8 @@
 #pragma once
-#include <windows.h>
+#include "GdiObject.h"
 
-// Owns one brush handle and deletes it.
-class CBrush
+class CBrush : public CGdiObject<HBRUSH>
 {
 public:
-    CBrush() = default;
-    ~CBrush() { DeleteObject(); }
-    CBrush(const CBrush&) = delete;
-    CBrush& operator=(const CBrush&) = delete;
-
     BOOL CreateSolidBrush(COLORREF colour);
-    BOOL DeleteObject();
-
-    HBRUSH m_hObject = nullptr;
-    operator HBRUSH() const { return m_hObject; }
 };

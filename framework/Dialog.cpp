@@ -60,7 +60,8 @@ INT_PTR CDialog::DoModal()
 
 bool CDialog::PreTranslateInput(MSG* msg)
 {
-    // The target and each of its parents up to this dialog get a look, as the framework does.
+    // The target and each of its parents up to this dialog get a look, so a control can relay
+    // a message (to its tooltip) before the dialog handles it.
     for (HWND hWnd = msg->hwnd; hWnd; hWnd = ::GetParent(hWnd))
     {
         if (CWnd* wnd = CWnd::FromHandlePermanent(hWnd))

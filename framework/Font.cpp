@@ -14,18 +14,3 @@ BOOL CFont::CreateFont(int height, int width, int escapement, int orientation, i
                          charSet, outPrecision, clipPrecision, quality, pitchAndFamily, faceName));
     return m_hObject != nullptr;
 }
-
-void CFont::Attach(HFONT font)
-{
-    DeleteObject();
-    m_hObject = font;
-}
-
-BOOL CFont::DeleteObject()
-{
-    if (!m_hObject)
-        return FALSE;
-    BOOL deleted = ::DeleteObject(m_hObject);
-    m_hObject = nullptr;
-    return deleted;
-}

@@ -94,7 +94,7 @@ std::vector<CPathCalc> ThePaths()
 
 // One result of CPathCalc between two of the locators, SetLocations excluded. Each round works
 // on a fresh copy of a set pair, so nothing is left over from an earlier round.
-template <double (CPathCalc::*Result)()>
+template <double (CPathCalc::*Result)() const>
 void BM_PathResult(benchmark::State& state)
 {
     const std::vector<CPathCalc> paths = ThePaths();

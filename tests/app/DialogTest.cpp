@@ -1,5 +1,11 @@
-#include "Calculator.h"
-#include "controls/HomePage.h"
+#include "app/HomePage.h"
+#include "app/LocatorDlg.h"
+#include "tests/support/TestHost.h"
+#include <commctrl.h>
+#include <gtest/gtest.h>
+#include <initializer_list>
+#include <string>
+#include <utility>
 #include "res/resource.h"
 #include <functional>
 
@@ -33,29 +39,75 @@ HWND FindOwnedDialog(HWND owner, const char* caption)
 }
 }
 
-class CalculatorTest : public ::testing::Test
-{
-protected:
-    // Exactly one complaint since the last look, shown as the program shows them all, and the
-    // focus in the box it names.
-    void ExpectComplaint(const CCalculator& calc, const char* text, int focusId)
-    {
-        ASSERT_EQ(1u, m_boxes.m_calls.size()) << text;
-        const CMessageBoxRecorder::Call& call = m_boxes.m_calls[0];
-        EXPECT_EQ(text, call.text);
-        EXPECT_TRUE(call.caption == "Locatrix" && call.type == 0x30u && call.owner == calc.m_dlg.m_hWnd);
-        EXPECT_TRUE(calc.HasFocus(focusId)) << text;
-        m_boxes.m_calls.clear();
-    }
+using Texts = std::initializer_list<std::pair<int, const char*>>;
 
-    CScratchKey m_key;
-    CMessageBoxRecorder m_boxes;
+// The calculator created modeless on a scratch key, driven through its controls as a user would.
+struct CCalculator
+{
+    explicit CCalculator(const CScratchKey& key) : m_dlg(nullptr, key.m_strPath)
+    {
+        INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+        ::InitCommonControlsEx(&controls);
+        EXPECT_TRUE(m_dlg.Create());
+        PumpMessages();
+    }
+    ~CCalculator()
+    {
+        m_dlg.DestroyWindow();
+        PumpMessages();
+    }
+    HWND Item(int id) const { return m_dlg.GetDlgItem(id); }
+    std::string Text(int id) const { return WindowText(Item(id)); }
+    // Empties each box, then types one WM_CHAR per character.
+    void Type(Texts typed)
+    {
+        for (const auto& [id, text] : typed)
+        {
+            ::SetWindowTextA(Item(id), "");
+            TypeChars(Item(id), text);
+        }
+    }
+    void ExpectTexts(Texts expected) const
+    {
+        for (const auto& [id, text] : expected)
+            EXPECT_EQ(text, Text(id)) << "box " << id;
+    }
+    // Picks a list entry and tells the dialog, as a choice with the mouse does.
+    void Choose(int listId, int index)
+    {
+        ::SendMessageA(Item(listId), CB_SETCURSEL, index, 0);
+        m_dlg.SendMessage(WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(Item(listId)));
+    }
+    // The lists' chosen entries, separated by blanks.
+    std::string Shown(std::initializer_list<int> listIds) const
+    {
+        std::string shown;
+        for (int id : listIds)
+        {
+            char text[16] = {};
+            const LRESULT index = ::SendMessageA(Item(id), CB_GETCURSEL, 0, 0);
+            ::SendMessageA(Item(id), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
+            shown += (shown.empty() ? "" : " ") + std::string(text);
+        }
+        return shown;
+    }
+    void Click(int buttonId, Texts typed = {})
+    {
+        Type(typed);
+        ::SendMessageA(Item(buttonId), BM_CLICK, 0, 0);
+        PumpMessages();
+    }
+    bool HasFocus(int id) const { return m_focus.m_hLast == Item(id); }
+
+    CFocusWatch m_focus;
+    CLocatorDlg m_dlg;
 };
 
-TEST_F(CalculatorTest, FirstStartShowsAnEmptyCalculatorWithItsInputRulesAndSavesNothing)
+TEST(CalculatorWindow, FirstStartShowsAnEmptyCalculatorWithItsInputRulesAndSavesNothing)
 {
+    CScratchKey key;
     {
-        CCalculator calc(m_key);
+        CCalculator calc(key);
         calc.ExpectTexts({{IDC_LATITUDE_DEGREE, ""}, {IDC_LATITUDE_SECOND, ""}, {IDC_LONGITUDE_DEGREE, ""},
                           {IDC_LATITUDE_DECIMAL, ""}, {IDC_LOCATOR, ""}, {IDC_LOCATION1, ""}, {IDC_BEARING, ""}});
         EXPECT_EQ("N E 6", calc.Shown({IDC_LATITUDE_WORLD, IDC_LONGITUDE_WORLD, IDC_LOCATOR_CHARS}));
@@ -74,213 +126,118 @@ TEST_F(CalculatorTest, FirstStartShowsAnEmptyCalculatorWithItsInputRulesAndSaves
                           {IDC_LATITUDE_SECOND, "12.34"}, {IDC_LONGITUDE_SECOND, "59.8"},
                           {IDC_LATITUDE_DECIMAL, "-12.345678"}, {IDC_LONGITUDE_DECIMAL, "-123.456789"},
                           {IDC_LOCATOR, "JO62QM"}, {IDC_LOCATION2, "JO62QM55AA"}});
+
+        // The banner opens the home page.
+        CShellRecorder shell;
+        ::SendMessageA(calc.Item(IDC_HOME_BANNER), WM_LBUTTONUP, 0, 0);
+        ASSERT_EQ(1u, shell.m_calls.size());
+        EXPECT_EQ(kHomePageUrl, shell.m_calls[0].file);
     }
-    EXPECT_FALSE(m_key.Exists());
+    EXPECT_FALSE(key.Exists());
 }
 
-TEST_F(CalculatorTest, DistanceGivesBearingAndDistancesAndRefusesShortLocators)
+// Each button and the length list reach their command, and the window shows, complains and
+// saves what the command says. The rules themselves are the calculator's own tests'.
+TEST(CalculatorWindow, EachCommandShowsComplainsAndSavesThroughTheWindow)
 {
-    CCalculator calc(m_key);
-    calc.Click(IDC_CALCULATE_DISTANCE, {{IDC_LOCATION1, "JO62QM"}, {IDC_LOCATION2, "KO85TS"}});
-    const Texts results = {{IDC_BEARING, "67.4"}, {IDC_STATUTE_MILES, "1000.5"}, {IDC_KILOMETERS, "1610.1"},
-                           {IDC_NAUTICAL_MILES, "869.4"}};
-    calc.ExpectTexts(results);
-    EXPECT_EQ("KO85TS", m_key.Text("Location2"));
-
-    // Short locators are refused before anything changes.
-    calc.Click(IDC_CALCULATE_DISTANCE, {{IDC_LOCATION1, "JO62Q"}});
-    ExpectComplaint(calc, "Please enter first location", IDC_LOCATION1);
-    calc.Click(IDC_CALCULATE_DISTANCE, {{IDC_LOCATION1, "KO85TS"}, {IDC_LOCATION2, "JO62Q"}});
-    ExpectComplaint(calc, "Please enter second location", IDC_LOCATION2);
-    calc.ExpectTexts(results);
-    EXPECT_EQ("JO62QM", m_key.Text("Location1"));
-
-    calc.Click(IDC_RESET_DISTANCE, {{IDC_LATITUDE_DEGREE, "52"}});
-    calc.ExpectTexts({{IDC_LOCATION1, ""}, {IDC_LOCATION2, ""}, {IDC_BEARING, ""}, {IDC_STATUTE_MILES, ""},
-                      {IDC_KILOMETERS, ""}, {IDC_NAUTICAL_MILES, ""}, {IDC_LATITUDE_DEGREE, "52"}});
-}
-
-TEST_F(CalculatorTest, DegreesMinutesSecondsAreCheckedInOrderThenConverted)
-{
-    CCalculator calc(m_key);
-    calc.Type({{IDC_LOCATOR, "AA00AA"}});
-    struct Case
-    {
-        const char *latitudeDegree, *latitudeMinute, *longitudeDegree, *longitudeMinute, *complaint;
-        int focusId;
-    };
-    for (const Case& c : {Case{"", "31", "13", "22", "Please enter Latitude Degrees", IDC_LATITUDE_DEGREE},
-                          Case{"90", "31", "13", "22", "Please enter Latitude Degrees", IDC_LATITUDE_DEGREE},
-                          Case{"52", "", "", "", "Please enter Latitude Minutes", IDC_LATITUDE_MINUTE},
-                          Case{"52", "60", "13", "22", "Please enter Latitude Minutes", IDC_LATITUDE_MINUTE},
-                          Case{"52", "31", "", "22", "Please enter Longitude Degrees", IDC_LONGITUDE_DEGREE},
-                          Case{"52", "31", "180", "22", "Please enter Longitude Degrees", IDC_LONGITUDE_DEGREE},
-                          Case{"52", "31", "13", "60", "Please enter Longitude Minutes", IDC_LONGITUDE_MINUTE}})
-    {
-        calc.Click(IDC_CALCULATE_DMS, {{IDC_LATITUDE_DEGREE, c.latitudeDegree}, {IDC_LATITUDE_MINUTE, c.latitudeMinute},
-                   {IDC_LONGITUDE_DEGREE, c.longitudeDegree}, {IDC_LONGITUDE_MINUTE, c.longitudeMinute}});
-        ExpectComplaint(calc, c.complaint, c.focusId);
-    }
-    // Nothing emptied or saved, but the missing latitude seconds had already become zero.
-    calc.ExpectTexts({{IDC_LOCATOR, "AA00AA"}, {IDC_LATITUDE_SECOND, "0.00"}, {IDC_LONGITUDE_SECOND, ""}});
-    EXPECT_FALSE(m_key.Exists());
-
-    calc.Click(IDC_CALCULATE_DMS,
-               {{IDC_LATITUDE_SECOND, "15"}, {IDC_LONGITUDE_MINUTE, "22"}, {IDC_LONGITUDE_SECOND, "30"}});
-    calc.ExpectTexts(
-        {{IDC_LATITUDE_DECIMAL, "52.520833"}, {IDC_LONGITUDE_DECIMAL, "13.375000"}, {IDC_LOCATOR, "JO62QM"}});
-    calc.Choose(IDC_LOCATOR_CHARS, 2);
-    calc.Click(IDC_CALCULATE_DMS);
-    EXPECT_EQ("JO62QM55AA", calc.Text(IDC_LOCATOR));
-
-    // South and west, latitude seconds left empty: zero seconds, shown and saved.
+    CScratchKey key;
+    CMessageBoxRecorder boxes;
+    CCalculator calc(key);
     calc.Choose(IDC_LATITUDE_WORLD, 1);
-    calc.Choose(IDC_LONGITUDE_WORLD, 1);
-    calc.Click(IDC_CALCULATE_DMS, {{IDC_LATITUDE_SECOND, ""}});
-    calc.ExpectTexts({{IDC_LATITUDE_DECIMAL, "-52.516667"}, {IDC_LONGITUDE_DECIMAL, "-13.375000"},
-                      {IDC_LATITUDE_SECOND, "0.00"}});
-    EXPECT_EQ("ID37HL", calc.Text(IDC_LOCATOR).substr(0, 6));
-    EXPECT_EQ("0 30", m_key.Text("LatitudeSecond") + " " + m_key.Text("LongitudeSecond"));
-    EXPECT_EQ(1u, m_key.Number("LatitudeWorld"));
-    EXPECT_EQ(1u, m_key.Number("LongitudeWorld"));
-    EXPECT_EQ(2u, m_key.Number("LocatorChars"));
+    calc.Click(IDC_CALCULATE_DMS, {{IDC_LATITUDE_DEGREE, "52"}, {IDC_LATITUDE_MINUTE, "31"},
+                                   {IDC_LONGITUDE_DEGREE, "13"}, {IDC_LONGITUDE_MINUTE, "22"},
+                                   {IDC_LONGITUDE_SECOND, "30"}});
+    calc.ExpectTexts({{IDC_LATITUDE_DECIMAL, "-52.516667"}, {IDC_LATITUDE_SECOND, "0.00"}, {IDC_LOCATOR, "JD67QL"}});
+    EXPECT_EQ("0 30 1 0 0", key.Text("LatitudeSecond") + " " + key.Text("LongitudeSecond") + " " +
+                                std::to_string(key.Number("LatitudeWorld")) + " " +
+                                std::to_string(key.Number("LongitudeWorld")) + " " +
+                                std::to_string(key.Number("LocatorChars")));
 
-    // A negative degree count passes the whole-number check but not the engine: a silent stop
-    // after the locator was emptied, with nothing saved.
-    ::SetWindowTextA(calc.Item(IDC_LATITUDE_DEGREE), "-5");
-    calc.Click(IDC_CALCULATE_DMS);
-    EXPECT_TRUE(m_boxes.m_calls.empty());
-    calc.ExpectTexts({{IDC_LOCATOR, ""}, {IDC_LATITUDE_DECIMAL, "-52.516667"}});
-    EXPECT_EQ("52", m_key.Text("LatitudeDegree"));
-}
-
-TEST_F(CalculatorTest, DecimalDegreesCheckTheWholeValueThenConvert)
-{
-    CCalculator calc(m_key);
     calc.Choose(IDC_LOCATOR_CHARS, 2);
     calc.Click(IDC_CALCULATE_DECIMAL, {{IDC_LATITUDE_DECIMAL, "-33.8688"}, {IDC_LONGITUDE_DECIMAL, "151.2093"}});
-    calc.ExpectTexts({{IDC_LOCATOR, "QF56OD51CL"}, {IDC_LATITUDE_DEGREE, "33"}, {IDC_LATITUDE_MINUTE, "52"},
-                      {IDC_LATITUDE_SECOND, "7.68"}, {IDC_LONGITUDE_DEGREE, "151"}, {IDC_LONGITUDE_MINUTE, "12"},
-                      {IDC_LONGITUDE_SECOND, "33.48"}});
+    calc.ExpectTexts({{IDC_LOCATOR, "QF56OD51CL"}, {IDC_LONGITUDE_SECOND, "33.48"}});
     EXPECT_EQ("S E", calc.Shown({IDC_LATITUDE_WORLD, IDC_LONGITUDE_WORLD}));
-    EXPECT_EQ("-33.8688", m_key.Text("LatitudeDecimal"));
-    EXPECT_EQ(2u, m_key.Number("LocatorChars"));
-    EXPECT_EQ("<missing>", m_key.Text("LatitudeDegree"));
-
+    EXPECT_EQ("-33.8688 2", key.Text("LatitudeDecimal") + " " + std::to_string(key.Number("LocatorChars")));
     // A shorter length cuts the locator at once; a longer one does not bring it back.
     calc.Choose(IDC_LOCATOR_CHARS, 0);
-    calc.Choose(IDC_LOCATOR_CHARS, 2);
-    EXPECT_EQ("QF56OD", calc.Text(IDC_LOCATOR));
-
-    // 90.5 is no latitude although its whole part is 90; the bounds themselves pass.
-    for (const char* latitude : {"90.5", ""})
-    {
-        calc.Click(IDC_CALCULATE_DECIMAL, {{IDC_LATITUDE_DECIMAL, latitude}});
-        ExpectComplaint(calc, "Please enter Latitude", IDC_LATITUDE_DECIMAL);
-    }
-    calc.Click(IDC_CALCULATE_DECIMAL, {{IDC_LATITUDE_DECIMAL, "90"}, {IDC_LONGITUDE_DECIMAL, "-180.5"}});
-    ExpectComplaint(calc, "Please enter Longitude", IDC_LONGITUDE_DECIMAL);
-    EXPECT_EQ("QF56OD", calc.Text(IDC_LOCATOR));
-    EXPECT_EQ("-33.8688", m_key.Text("LatitudeDecimal"));
-    calc.Click(IDC_CALCULATE_DECIMAL, {{IDC_LONGITUDE_DECIMAL, "-180"}});
-    EXPECT_TRUE(m_boxes.m_calls.empty());
-    calc.ExpectTexts({{IDC_LATITUDE_DEGREE, "90"}, {IDC_LONGITUDE_DEGREE, "180"}});
-    EXPECT_EQ("N W", calc.Shown({IDC_LATITUDE_WORLD, IDC_LONGITUDE_WORLD}));
-}
-
-TEST_F(CalculatorTest, LocatorGivesThePositionAndResetClearsOnlyThePositionSide)
-{
-    CCalculator calc(m_key);
-    calc.Choose(IDC_LATITUDE_WORLD, 1);
-    calc.Choose(IDC_LONGITUDE_WORLD, 1);
-    calc.Click(IDC_CALCULATE_LOCATOR, {{IDC_LOCATOR, "JO62Q"}});
-    ExpectComplaint(calc, "Please enter IARU Locator", IDC_LOCATOR);
-    calc.Click(IDC_CALCULATE_LOCATOR, {{IDC_LOCATOR, "JO62QM"}});
-    calc.ExpectTexts({{IDC_LATITUDE_DECIMAL, "52.520833"}, {IDC_LATITUDE_DEGREE, "52"}, {IDC_LATITUDE_MINUTE, "31"},
-                      {IDC_LATITUDE_SECOND, "15.00"}, {IDC_LONGITUDE_DECIMAL, "13.375000"},
-                      {IDC_LONGITUDE_DEGREE, "13"}, {IDC_LONGITUDE_MINUTE, "22"}, {IDC_LONGITUDE_SECOND, "30.00"},
-                      {IDC_LOCATOR, "JO62QM"}});
-    EXPECT_EQ("N E", calc.Shown({IDC_LATITUDE_WORLD, IDC_LONGITUDE_WORLD}));
-
-    // Saved as the box holds it, not padded.
     calc.Choose(IDC_LOCATOR_CHARS, 1);
-    calc.Click(IDC_CALCULATE_LOCATOR, {{IDC_LOCATOR, "JO62QM55AA"}});
-    EXPECT_EQ("JO62QM55", m_key.Text("Locator"));
-    EXPECT_EQ(1u, m_key.Number("LocatorChars"));
-    EXPECT_EQ("<missing>", m_key.Text("LatitudeDecimal"));
+    EXPECT_EQ("QF56OD", calc.Text(IDC_LOCATOR));
 
-    calc.Type({{IDC_LOCATION1, "JO62QM"}});
-    calc.Choose(IDC_LATITUDE_WORLD, 1);
+    calc.Click(IDC_CALCULATE_LOCATOR, {{IDC_LOCATOR, "JO62QM55AA"}});
+    calc.ExpectTexts({{IDC_LATITUDE_SECOND, "21.88"}, {IDC_LONGITUDE_DECIMAL, "13.378819"}, {IDC_LOCATOR, "JO62QM55"}});
+    EXPECT_EQ("N E", calc.Shown({IDC_LATITUDE_WORLD, IDC_LONGITUDE_WORLD}));
+    EXPECT_EQ("JO62QM55 1", key.Text("Locator") + " " + std::to_string(key.Number("LocatorChars")));
+
+    const Texts results = {{IDC_BEARING, "67.4"}, {IDC_STATUTE_MILES, "1000.5"}, {IDC_KILOMETERS, "1610.1"},
+                           {IDC_NAUTICAL_MILES, "869.4"}};
+    calc.Click(IDC_CALCULATE_DISTANCE, {{IDC_LOCATION1, "JO62QM"}, {IDC_LOCATION2, "KO85TS"}});
+    calc.ExpectTexts(results);
+    EXPECT_EQ("JO62QM KO85TS", key.Text("Location1") + " " + key.Text("Location2"));
+    EXPECT_TRUE(boxes.m_calls.empty());
+
+    // A complaint: the message, the focus in the box it names, nothing changed or saved.
+    calc.Click(IDC_CALCULATE_DISTANCE, {{IDC_LOCATION1, "KO85TS"}, {IDC_LOCATION2, "JO62Q"}});
+    ASSERT_EQ(1u, boxes.m_calls.size());
+    const CMessageBoxRecorder::Call& call = boxes.m_calls[0];
+    EXPECT_TRUE(call.text == "Please enter second location" && call.caption == "Locatrix" && call.type == 0x30u &&
+                call.owner == calc.m_dlg.m_hWnd);
+    EXPECT_TRUE(calc.HasFocus(IDC_LOCATION2));
+    calc.ExpectTexts(results);
+    EXPECT_EQ("JO62QM", key.Text("Location1"));
+
+    // A refusal by the engine (a sign the box would not take from the keyboard): no message,
+    // the locator emptied, nothing saved.
+    ::SetWindowTextA(calc.Item(IDC_LATITUDE_DEGREE), "-5");
+    calc.Click(IDC_CALCULATE_DMS);
+    EXPECT_EQ(1u, boxes.m_calls.size());
+    calc.ExpectTexts({{IDC_LOCATOR, ""}, {IDC_LATITUDE_DECIMAL, "52.522743"}});
+    EXPECT_EQ("52", key.Text("LatitudeDegree"));
+
+    calc.Choose(IDC_LONGITUDE_WORLD, 1);
     calc.Click(IDC_RESET_POSITION);
-    calc.ExpectTexts({{IDC_LATITUDE_DECIMAL, ""}, {IDC_LONGITUDE_DECIMAL, ""}, {IDC_LATITUDE_DEGREE, ""},
-                      {IDC_LATITUDE_MINUTE, ""}, {IDC_LATITUDE_SECOND, ""}, {IDC_LONGITUDE_DEGREE, ""},
-                      {IDC_LONGITUDE_MINUTE, ""}, {IDC_LONGITUDE_SECOND, ""}, {IDC_LOCATOR, ""},
-                      {IDC_LOCATION1, "JO62QM"}});
-    EXPECT_EQ("N 8", calc.Shown({IDC_LATITUDE_WORLD, IDC_LOCATOR_CHARS}));
+    calc.ExpectTexts({{IDC_LATITUDE_DECIMAL, ""}, {IDC_LONGITUDE_SECOND, ""}, {IDC_LOCATION1, "KO85TS"}});
+    EXPECT_EQ("N E 8", calc.Shown({IDC_LATITUDE_WORLD, IDC_LONGITUDE_WORLD, IDC_LOCATOR_CHARS}));
     calc.Type({{IDC_LOCATOR, "KO85TS12AB"}});
     EXPECT_EQ("KO85TS12", calc.Text(IDC_LOCATOR));
+    calc.Click(IDC_RESET_DISTANCE, {{IDC_LATITUDE_DEGREE, "52"}});
+    calc.ExpectTexts({{IDC_LOCATION1, ""}, {IDC_LOCATION2, ""}, {IDC_KILOMETERS, ""}, {IDC_LATITUDE_DEGREE, "52"}});
 }
 
-TEST_F(CalculatorTest, ARestartRestoresWhatEachCalculationSaved)
+TEST(CalculatorWindow, ARestartShowsWhatWasStoredThroughTheBoxesRules)
 {
-    // Stored by hand: a locator longer than the stored length, and fifteen digits whose low 32
-    // bits read 5, which an overflowing atoi would let through.
-    m_key.Set("Locator", "JO62QM55AA");
-    m_key.Set("LocatorChars", DWORD{1});
-    m_key.Set("LatitudeDegree", "429496729600005");
+    // A locator longer than the stored length, and fifteen digits past the typing limit.
+    CScratchKey key;
+    key.Set("Locator", "JO62QM55AA");
+    key.Set("LocatorChars", DWORD{1});
+    key.Set("LatitudeWorld", DWORD{5});
+    key.Set("LatitudeDegree", "429496729600005");
     {
-        CCalculator first(m_key);
+        CCalculator first(key);
         first.ExpectTexts({{IDC_LOCATOR, "JO62QM55"}, {IDC_LATITUDE_DEGREE, "429496729600005"}});
-        EXPECT_EQ("8", first.Shown({IDC_LOCATOR_CHARS}));
-        first.Click(IDC_CALCULATE_DMS);
-        ExpectComplaint(first, "Please enter Latitude Degrees", IDC_LATITUDE_DEGREE);
-
-        first.Type({{IDC_LATITUDE_DEGREE, "52"}, {IDC_LATITUDE_MINUTE, "31"}, {IDC_LATITUDE_SECOND, "15"},
-                    {IDC_LONGITUDE_DEGREE, "13"}, {IDC_LONGITUDE_MINUTE, "22"}, {IDC_LONGITUDE_SECOND, "30"}});
-        first.Choose(IDC_LATITUDE_WORLD, 1);
-        first.Choose(IDC_LONGITUDE_WORLD, 1);
-        first.Click(IDC_CALCULATE_DMS);
-        EXPECT_EQ("-52.520833", first.Text(IDC_LATITUDE_DECIMAL));
+        EXPECT_EQ("S E 8", first.Shown({IDC_LATITUDE_WORLD, IDC_LONGITUDE_WORLD, IDC_LOCATOR_CHARS}));
+        first.Click(IDC_CALCULATE_DISTANCE, {{IDC_LOCATION1, "JO62QM"}, {IDC_LOCATION2, "KO85TS"}});
+        first.Choose(IDC_LOCATOR_CHARS, 2); // not saved by itself
     }
-    {
-        CCalculator second(m_key);
-        second.ExpectTexts({{IDC_LATITUDE_DEGREE, "52"}, {IDC_LATITUDE_SECOND, "15"}, {IDC_LONGITUDE_SECOND, "30"},
-                            {IDC_LATITUDE_DECIMAL, ""}, {IDC_LOCATOR, "JO62QM55"}});
-        EXPECT_EQ("S W", second.Shown({IDC_LATITUDE_WORLD, IDC_LONGITUDE_WORLD}));
-
-        // The locator group, the decimal group (fed by the locator's results), the distance
-        // group; a length chosen afterwards is not saved.
-        second.Click(IDC_CALCULATE_LOCATOR, {{IDC_LOCATOR, "JO62QM"}});
-        second.Click(IDC_CALCULATE_DECIMAL);
-        second.Click(IDC_CALCULATE_DISTANCE, {{IDC_LOCATION1, "JO62QM"}, {IDC_LOCATION2, "KO85TS"}});
-        second.Choose(IDC_LOCATOR_CHARS, 2);
-    }
-    CCalculator third(m_key);
-    third.ExpectTexts({{IDC_LOCATOR, "JO62QM"}, {IDC_LATITUDE_DECIMAL, "52.520833"},
-                       {IDC_LONGITUDE_DECIMAL, "13.375000"}, {IDC_LOCATION1, "JO62QM"}, {IDC_LOCATION2, "KO85TS"},
-                       {IDC_LATITUDE_SECOND, "15"}, {IDC_BEARING, ""}});
-    EXPECT_EQ("S 8", third.Shown({IDC_LATITUDE_WORLD, IDC_LOCATOR_CHARS}));
-    EXPECT_TRUE(m_boxes.m_calls.empty());
+    CCalculator second(key);
+    second.ExpectTexts({{IDC_LOCATOR, "JO62QM55"}, {IDC_LOCATION2, "KO85TS"}, {IDC_BEARING, ""}});
+    EXPECT_EQ("8", second.Shown({IDC_LOCATOR_CHARS}));
 }
 
-TEST_F(CalculatorTest, AKeyThatCannotBeWrittenStillShowsEveryResultWithoutAMessage)
+TEST(CalculatorWindow, AKeyThatCannotBeWrittenStillShowsEveryResultWithoutAMessage)
 {
-    m_key.Set("Locator", "AA00AA");
-    m_key.Lock();
-    CCalculator calc(m_key);
+    CScratchKey key;
+    CMessageBoxRecorder boxes;
+    key.Set("Locator", "AA00AA");
+    key.Lock();
+    CCalculator calc(key);
     EXPECT_EQ("AA00AA", calc.Text(IDC_LOCATOR));
     calc.Click(IDC_CALCULATE_DISTANCE, {{IDC_LOCATION1, "JO62QM"}, {IDC_LOCATION2, "KO85TS"}, {IDC_LOCATOR, "JO62QM"}});
     calc.Click(IDC_CALCULATE_LOCATOR);
     calc.ExpectTexts({{IDC_KILOMETERS, "1610.1"}, {IDC_LATITUDE_DECIMAL, "52.520833"}});
-    calc.Click(IDC_CALCULATE_DMS, {{IDC_LOCATOR, ""}});
-    EXPECT_EQ("JO62QM", calc.Text(IDC_LOCATOR));
-    calc.Click(IDC_CALCULATE_DECIMAL, {{IDC_LATITUDE_DECIMAL, "-33.8688"}, {IDC_LONGITUDE_DECIMAL, "151.2093"}});
-    EXPECT_EQ("QF56OD", calc.Text(IDC_LOCATOR));
-    EXPECT_TRUE(m_boxes.m_calls.empty());
-    EXPECT_EQ("AA00AA", m_key.Text("Locator"));
-    EXPECT_EQ("<missing>", m_key.Text("Location1"));
+    EXPECT_TRUE(boxes.m_calls.empty());
+    EXPECT_EQ("AA00AA", key.Text("Locator"));
+    EXPECT_EQ("<missing>", key.Text("Location1"));
 }
-
 
 TEST(CalculatorWindow, EnterDoesNothingWhileEscapeTheCloseButtonAndTheCloseBoxEndTheDialog)
 {

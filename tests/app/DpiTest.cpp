@@ -4,7 +4,7 @@
 #include "app/AboutDlg.h"
 #include "app/LocatorDlg.h"
 #include "controls/HomeBanner.h"
-#include "controls/HomePage.h"
+#include "app/HomePage.h"
 #include "res/resource.h"
 #include "tests/controls/PixelCanvas.h"
 #include "tests/support/TestHost.h"
@@ -103,6 +103,7 @@ TEST(Dpi, TheBannerTextFitsItsControlAndGrowsWithTheDialog)
     HWND twinWindow = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | SS_NOTIFY, control.left, control.top, width,
                                         height, dialog, nullptr, nullptr, nullptr);
     CHomeBanner twin(RGB(180, 0, 0), RGB(0, 180, 0), RGB(30, 30, 220));
+    twin.SetLinkText(kSiteName);
     ASSERT_TRUE(twin.SubclassWindow(twinWindow));
     const COLORREF face = RGB(200, 20, 20), light = RGB(20, 200, 20), dark = RGB(10, 10, 200);
     const int margin = width;

@@ -1,4 +1,4 @@
-#include "controls/HomePage.h"
+#include "app/HomePage.h"
 #include "tests/support/TestHost.h"
 #include "Version.h"
 #include <gtest/gtest.h>

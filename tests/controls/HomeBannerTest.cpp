@@ -1,6 +1,5 @@
 #include "PixelCanvas.h"
 #include "controls/HomeBanner.h"
-#include "controls/HomePage.h"
 #include "framework/Font.h"
 #include "tests/support/TestHost.h"
 #include <gtest/gtest.h>
@@ -8,7 +7,8 @@
 TEST(HomeBanner, EmbossesTheSiteNameBottomRightInShadedButtonColours)
 {
     // Components on both sides of the 235 and 20 limits.
-    const CHomeBanner banner(RGB(234, 235, 100), RGB(255, 0, 236), RGB(21, 20, 200));
+    CHomeBanner banner(RGB(234, 235, 100), RGB(255, 0, 236), RGB(21, 20, 200));
+    banner.SetLinkText("Locatrix");
     const COLORREF face = RGB(254, 255, 120), light = RGB(255, 20, 255), dark = RGB(1, 0, 180);
     const COLORREF backdrop = RGB(40, 90, 60);
     // The passes step by fifths of the context's own average width; 40 makes the steps plain.
@@ -50,6 +50,7 @@ TEST(HomeBanner, OpensTheHomePageOnEveryRelease)
     CTestHost host;
     HWND control = host.AddControl("STATIC", SS_NOTIFY, 1023, 10, 200, 182, 32);
     CHomeBanner banner;
+    banner.SetLinkTarget("https://example.org/home");
     ASSERT_TRUE(banner.SubclassWindow(control));
     PumpMessages();
     CShellRecorder shell(2); // a failed open is not looked at
@@ -57,5 +58,5 @@ TEST(HomeBanner, OpensTheHomePageOnEveryRelease)
         ::SendMessageA(control, WM_LBUTTONUP, 0, at);
     ASSERT_EQ(3u, shell.m_calls.size());
     for (const auto& call : shell.m_calls)
-        EXPECT_TRUE(call.verb == "open" && call.file == kHomePageUrl && call.show == SW_SHOWNORMAL) << call.file;
+        EXPECT_TRUE(call.verb == "open" && call.file == "https://example.org/home" && call.show == SW_SHOWNORMAL) << call.file;
 }

@@ -74,7 +74,7 @@ TEST(Codec, PadsSixSevenAndEightCharacters)
 TEST(Codec, Decodes)
 {
     const char* const cases[][2] = {
-        // The latitude's last bit is that of the stated order of summation.
+        // The last bit of the latitude depends on the order of summation.
         {"JO62QM55AA", "52.520833333333343 13.375"},
         {"JO62QM55LL", "52.522743055555566 13.378819444444446"},
         {"RR99XX99XX", "89.999826388888891 179.99965277777778"},
@@ -138,7 +138,7 @@ testing::AssertionResult DecodesTo(const std::string& text, double lon, double l
     return testing::AssertionFailure() << text << " decodes to " << Exact(p);
 }
 
-TEST(Codec, SixAndEightCharacterLocatorsDecodeToTheStatedPoints)
+TEST(Codec, SixAndEightCharacterLocatorsDecodeToFixedPointsInTheirSquares)
 {
     SplitMix rng{7};
     for (int i = 0; i < 18 * 18 * 100; ++i) {

@@ -39,7 +39,10 @@ check "a request of the wrong form: exit 2" "|locatrix-cli: unknown command: bea
 Try 'locatrix-cli --help'.|2" bearing JO62QM KO85TS
 check "no arguments: the help on stderr, exit 2" "|Usage: locatrix-cli *|2"
 check "--help: the forms on stdout, exit 0" \
-    "Usage: locatrix-cli *dms LATDEG*decimal LAT LON*locator LOCATOR*distance LOCATOR1 LOCATOR2*--chars*--batch*||0" \
+    "Usage: locatrix-cli *dms LATDEG*decimal LAT LON*locator LOCATOR*distance LOCATOR1 LOCATOR2*--chars*--batch*\
+decimal degrees \"%f\"*minutes \"%.0f\"*seconds \"%.2f\"*distances \"%.1f\"*\
+latitude degrees missing or 90 or more*\"Please enter Latitude Degrees\"*\
+seconds missing or 60 or more*beyond 180 \"Please enter Longitude\"*\"Please enter second location\"*||0" \
     locator JO62QM --help
 check "--batch with a request on the command line: exit 2" "|locatrix-cli: --batch takes*|2" --batch locator JO62QM
 

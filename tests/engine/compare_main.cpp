@@ -5,6 +5,7 @@
 // a difference can be traced to the trigonometric call where it starts.
 //
 // engine_compare [COUNT [SEED]]
+#include "Characters.h"
 #include "GeoPoint.h"
 #include "LocatorCodec.h"
 #include "NumberText.h"
@@ -231,9 +232,7 @@ void LocatorCase(SplitMix& r, long i)
 // The text as CPathCalc stores it: upper case, padded.
 std::string Stored(std::string s)
 {
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 32);
+    ToUpper(s);
     PadLocator(s);
     return s;
 }

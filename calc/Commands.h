@@ -1,0 +1,41 @@
+// The calculator's commands over a form: each checks its boxes in a fixed order, hands the
+// values to the engine and leaves in the form everything the window shows afterwards.
+#pragma once
+
+#include "calc/Form.h"
+
+#include <string>
+
+struct Outcome {
+    enum Kind {
+        kDone,       // save `saved`
+        kComplaint,  // show `text`, then put the focus in `focus`
+        kRefused     // the engine refused a value: the window says nothing, `text` says which
+    };
+    Kind kind = kDone;
+    std::string text;
+    Box focus = Box::LatitudeDegree;
+    SettingValues saved;
+};
+
+Outcome CalculateDms(CForm& form);
+Outcome CalculateDecimal(CForm& form);
+Outcome CalculateLocator(CForm& form);
+Outcome CalculateDistance(CForm& form);
+void ResetPosition(CForm& form);
+void ResetDistance(CForm& form);
+
+// What a command says when the box is missing or out of range; empty for boxes it never names.
+const char* Complaint(Box box);
+
+// How many decimals a box shows its number with; -1 for a box that shows no number.
+int DecimalsShown(Box box);
+
+// The limit a command checks a box's number against; 0 for a box without one.
+double CheckLimit(Box box);
+
+// What the engine's refusal of a latitude, a longitude, a locator or a pair of locators says.
+extern const char kLatitudeRefused[];
+extern const char kLongitudeRefused[];
+extern const char kLocatorRefused[];
+extern const char kLocationsRefused[];

@@ -1,0 +1,22 @@
+// Single-byte character rules shared by the engine and the command line: the C locale's
+// blanks, ASCII digits and capitals, whatever the user's locale says.
+#pragma once
+
+#include <string>
+
+inline bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+inline bool IsUpperLetter(char c) { return c >= 'A' && c <= 'Z'; }
+
+// Small ASCII letters become capitals; every other byte stays.
+inline void ToUpper(std::string& text)
+{
+    for (char& c : text)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+}
