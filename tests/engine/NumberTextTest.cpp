@@ -161,6 +161,18 @@ TEST(NumberText, FormatFixedWritesWhatPrintfWrites)
         check(std::round(r.Uniform(-1, 200400)) * 0.1, 1);
         check(std::floor(r.Uniform(0, 180)), 0);
     }
+    // Where 64 bits of last-decimal units run out, and where exponents leave the short way.
+    for (int decimals = 0; decimals <= 10; ++decimals) {
+        for (double edge : {std::ldexp(1.0, 64) / std::pow(10.0, decimals), std::ldexp(1.0, 63),
+                            std::ldexp(1.0, 53), std::ldexp(1.0, -67), std::ldexp(1.0, -68)}) {
+            double up = edge;
+            double down = edge;
+            for (int k = 0; k < 64; ++k, up = std::nextafter(up, inf), down = std::nextafter(down, -inf)) {
+                check(up, decimals);
+                check(-down, decimals);
+            }
+        }
+    }
     for (int i = 0; i < 100000; ++i) {
         // Every exponent, and any bit pattern at all.
         check(std::ldexp(r.Uniform(-1, 1), r.Below(2100) - 1075), r.Below(18));
