@@ -9,51 +9,58 @@
 
 namespace {
 
-// Batch mode: stdio with big buffers, no iostreams; one output line per input line.
+// Batch mode: standard input read in big blocks and cut at newlines, results gathered in a
+// block of their own; no iostreams, no per-line library calls. One output line per input line.
 int RunBatch(int chars)
 {
-    static char inBuffer[1 << 16];
-    static char outBuffer[1 << 16];
-    std::setvbuf(stdin, inBuffer, _IOFBF, sizeof inBuffer);
-    std::setvbuf(stdout, outBuffer, _IOFBF, sizeof outBuffer);
-
-    int status = 0;
+    static char input[1 << 16];
+    std::string pending;  // the part of a line that a block ended in
     std::string line;
     std::vector<std::string> words;
     std::string out;
-    char chunk[4096];
-    bool more = true;
-    while (more) {
-        line.clear();
-        bool ended = false;
-        while (!ended) {
-            if (!std::fgets(chunk, sizeof chunk, stdin)) {
-                more = false;
-                break;
-            }
-            std::size_t n = std::strlen(chunk);
-            if (n > 0 && chunk[n - 1] == '\n') {
-                --n;
-                ended = true;
-            }
-            line.append(chunk, n);
-        }
-        if (!ended && line.empty())
-            break;
+    int status = 0;
+
+    auto answer = [&](const char* text, std::size_t size) {
+        line.assign(text, size);
         cli::SplitWords(line, words);
-        out.clear();
         if (!words.empty()) {
             const cli::Result r = cli::RunRequest(words, chars);
-            if (r.status == cli::kOk) {
-                out = r.text;
-            } else {
-                out = "error: ";
-                out += r.text;
+            if (r.status != cli::kOk) {
+                out += "error: ";
                 status = 1;
             }
+            out += r.text;
         }
         out += '\n';
-        std::fwrite(out.data(), 1, out.size(), stdout);
+        if (out.size() >= sizeof input) {
+            std::fwrite(out.data(), 1, out.size(), stdout);
+            out.clear();
+        }
+    };
+
+    std::size_t got;
+    while ((got = std::fread(input, 1, sizeof input, stdin)) > 0) {
+        const char* at = input;
+        const char* const end = input + got;
+        while (const char* newline = static_cast<const char*>(std::memchr(at, '\n', static_cast<std::size_t>(end - at)))) {
+            if (pending.empty()) {
+                answer(at, static_cast<std::size_t>(newline - at));
+            } else {
+                pending.append(at, newline);
+                answer(pending.data(), pending.size());
+                pending.clear();
+            }
+            at = newline + 1;
+        }
+        pending.append(at, end);
+    }
+    // A last line without its newline still counts.
+    if (!pending.empty())
+        answer(pending.data(), pending.size());
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    if (std::ferror(stdin)) {
+        std::fputs("locatrix-cli: reading standard input failed; the lines before were done\n", stderr);
+        return 1;
     }
     if (std::fflush(stdout) != 0)
         return 1;
