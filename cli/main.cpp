@@ -1,62 +1,32 @@
 // locatrix-cli: the calculator's four calculations for scripts and batch work.
+#include "Batch.h"
+#include "CommandResult.h"
 #include "Requests.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 #include <string>
 #include <vector>
 
 namespace {
 
-// Batch mode: stdio with big buffers, no iostreams; one output line per input line.
-int RunBatch(int chars)
+// Writes text to stdout and flushes it; false, with a message on stderr, when that failed.
+bool Print(const std::string& text)
 {
-    static char inBuffer[1 << 16];
-    static char outBuffer[1 << 16];
-    std::setvbuf(stdin, inBuffer, _IOFBF, sizeof inBuffer);
-    std::setvbuf(stdout, outBuffer, _IOFBF, sizeof outBuffer);
-
-    int status = 0;
-    std::string line;
-    std::vector<std::string> words;
-    std::string out;
-    char chunk[4096];
-    bool more = true;
-    while (more) {
-        line.clear();
-        bool ended = false;
-        while (!ended) {
-            if (!std::fgets(chunk, sizeof chunk, stdin)) {
-                more = false;
-                break;
-            }
-            std::size_t n = std::strlen(chunk);
-            if (n > 0 && chunk[n - 1] == '\n') {
-                --n;
-                ended = true;
-            }
-            line.append(chunk, n);
-        }
-        if (!ended && line.empty())
-            break;
-        cli::SplitWords(line, words);
-        out.clear();
-        if (!words.empty()) {
-            const cli::Result r = cli::RunRequest(words, chars);
-            if (r.status == cli::kOk) {
-                out = r.text;
-            } else {
-                out = "error: ";
-                out += r.text;
-                status = 1;
-            }
-        }
-        out += '\n';
-        std::fwrite(out.data(), 1, out.size(), stdout);
-    }
-    if (std::fflush(stdout) != 0)
-        return 1;
-    return status;
+    errno = 0;
+    const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
+    const int error = errno;
+    if (written && std::fflush(stdout) == 0)
+        return true;
+    const int reason = error != 0 ? error : errno;
+    std::fprintf(stderr, "locatrix-cli: writing standard output failed%s%s\n", reason != 0 ? ": " : "",
+                 reason != 0 ? std::strerror(reason) : "");
+    return false;
 }
 
 } // namespace
@@ -70,8 +40,7 @@ int main(int argc, char** argv)
     }
     for (const std::string& w : words) {
         if (w == "--help" || w == "-h") {
-            std::fputs(cli::HelpText().c_str(), stdout);
-            return 0;
+            return Print(cli::HelpText()) ? cli::kExitDone : cli::kExitFile;
         }
     }
 
@@ -90,14 +59,21 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "locatrix-cli: %s\nTry 'locatrix-cli --help'.\n", error.c_str());
             return 2;
         }
-        return RunBatch(chars);
+#ifdef _WIN32
+        // Bytes as they are: in text mode a Ctrl-Z would end the input in the middle of a line.
+        _setmode(_fileno(stdin), _O_BINARY);
+#endif
+        std::string failure;
+        const int status = cli::RunBatch(stdin, stdout, chars, failure);
+        if (status == cli::kExitFile)
+            std::fprintf(stderr, "locatrix-cli: %s\n", failure.c_str());
+        return status;
     }
 
     const cli::Result r = cli::RunRequest(words, 6);
     switch (r.status) {
     case cli::kOk:
-        std::printf("%s\n", r.text.c_str());
-        return std::fflush(stdout) == 0 ? 0 : 1;
+        return Print(r.text + '\n') ? cli::kExitDone : cli::kExitFile;
     case cli::kRejected:
         std::fprintf(stderr, "%s\n", r.text.c_str());
         return 1;
