@@ -197,9 +197,12 @@ TEST(CliBatch, ReadAndWriteFailuresAreNoSuccess)
     std::rewind(source);
 
     std::string failure;
+#ifndef _WIN32
+    // Wine's C runtime gives a write-only stream's reader a plain end of file, no error.
     EXPECT_EQ(cli::RunBatch(writeOnly, sink, 6, failure), cli::kExitFile);
     EXPECT_EQ(failure.compare(0, 29, "reading standard input failed"), 0) << failure;
     failure.clear();
+#endif
     EXPECT_EQ(cli::RunBatch(source, readOnly, 6, failure), cli::kExitFile);
     EXPECT_EQ(failure.compare(0, 30, "writing standard output failed"), 0) << failure;
     for (std::FILE* f : {writeOnly, readOnly, sink, source})
