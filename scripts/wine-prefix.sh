@@ -5,14 +5,17 @@
 set -euo pipefail
 . "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 prefix=$1
-[ -f "$prefix/.locatrix-ready" ] && exit 0
+# Named after the set-up it stands for: a prefix set up by an older version of this script
+# (before Wine's fonts, say) is set up again.
+ready=$prefix/.locatrix-ready-2
+[ -f "$ready" ] && exit 0
 [ -n "${LOCATRIX_WINE:-}" ] || locatrix_wine_choose || exit 1
 export WINEPREFIX=$prefix
 
 mkdir -p "$(dirname "$prefix")"
 exec 9>"$prefix.lock"
 flock 9
-[ -f "$prefix/.locatrix-ready" ] && exit 0
+[ -f "$ready" ] && exit 0
 fail() { echo "wine-prefix.sh: $1 (prefix $prefix)" >&2; exit 1; }
 "$LOCATRIX_WINE" wineboot.exe -i >/dev/null 2>&1 \
     || fail "wineboot.exe -i with $LOCATRIX_WINE failed; remove the prefix and try again, or force the other build with LOCATRIX_WINE_ARCH"
@@ -26,4 +29,4 @@ cp -f "$fonts"/* "$prefix/drive_c/windows/Fonts/" || fail "could not copy Wine's
 "$LOCATRIX_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 \
     || fail "could not set unmanaged windows"
 wineserver -w
-touch "$prefix/.locatrix-ready"
+touch "$ready"
