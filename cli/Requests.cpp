@@ -301,11 +301,11 @@ std::string HelpText()
     format(Box::LatitudeDegree) + ",\n"
     "seconds " + format(Box::LatitudeSecond) + ", bearing and distances " + format(Box::Bearing) +
     ". Locators are read in upper or lower\n"
-    "case and must be a beginning of letter letter digit digit letter letter digit digit\n"
-    "letter letter, at least 6 characters; 6 and 7 characters stand for the centre of the\n"
-    "6-character square. Numbers are an optional sign, digits and an optional point (no\n"
-    "point in degrees and minutes of dms, which are whole); an empty text (\"\") counts as\n"
-    "missing.\n"
+    "case and must be a beginning of two letters A-R, two digits, two letters A-X, two\n"
+    "digits and two letters A-X, at least 6 characters; 6 and 7 characters stand for the\n"
+    "centre of the 6-character square. Numbers are an optional sign, digits and an\n"
+    "optional point (no point in degrees and minutes of dms, which are whole); an empty\n"
+    "text (\"\") counts as missing.\n"
     "\n"
     "Checks, in this order, as in the window: latitude degrees missing or " + limit(Box::LatitudeDegree) +
     " or more\n"
