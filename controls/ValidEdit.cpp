@@ -12,8 +12,13 @@ void CValidEdit::RefreshText()
     if (!IsWindow())
         return;
     ApplyTextLimit();
+    // An empty box is in every filter's form; the dialog sets up its empty boxes option by
+    // option, and each look at a subclassed box costs a message.
+    const std::string text = GetWindowText();
+    if (text.empty())
+        return;
     std::string filtered = FilterText();
-    if (filtered != GetWindowText())
+    if (filtered != text)
         SetWindowText(filtered);
 }
 

@@ -11,8 +11,8 @@
 int IntegerValue(const std::string& text);
 
 // The longest leading decimal number as atof reads it (leading blanks, optional sign,
-// digits with an optional point, an optional exponent), converted by strtod; 0 when there
-// is none. Only decimal numbers: "inf", "nan" and hexadecimal texts read as 0 (or as
+// digits with an optional point, an optional exponent), as the double strtod gives; 0 when
+// there is none. Only decimal numbers: "inf", "nan" and hexadecimal texts read as 0 (or as
 // their leading "0"), so every runtime reads the same texts the same way.
 double RealValue(const std::string& text);
 

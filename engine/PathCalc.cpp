@@ -82,43 +82,70 @@ bool CPathCalc::SetLocations(std::string first, std::string second)
         return false;
     m_strLocation1 = first;
     m_strLocation2 = second;
+    m_bComputed = false;
     return true;
+}
+
+void CPathCalc::ComputeResults() const
+{
+    if (m_bComputed)
+        return;
+    BearingTrace t;
+    TraceBearing(DecodeLocator(m_strLocation1), DecodeLocator(m_strLocation2), t);
+    m_dBearing = RoundValue(t.t * kTenthDegreesPerRadian) * 0.1;
+    m_dNauticalMiles = RoundValue(t.c.d * kTenthMinutesPerRadian) * 0.1;
+    // From the already rounded nautical miles, not from the exact distance.
+    m_dStatuteMiles = RoundValue(m_dNauticalMiles * kTenthStatuteMilesPerNauticalMile) * 0.1;
+    m_dKilometers = RoundValue(m_dNauticalMiles * kTenthKilometresPerNauticalMile) * 0.1;
+    m_bComputed = true;
 }
 
 double CPathCalc::GetBearing() const
 {
-    BearingTrace t;
-    TraceBearing(DecodeLocator(m_strLocation1), DecodeLocator(m_strLocation2), t);
-    return RoundValue(t.t * kTenthDegreesPerRadian) * 0.1;
-}
-
-double CPathCalc::RoundedNauticalMiles() const
-{
-    CentralAngleTrace t;
-    TraceCentralAngle(DecodeLocator(m_strLocation1), DecodeLocator(m_strLocation2), t);
-    return RoundValue(t.d * kTenthMinutesPerRadian) * 0.1;
+    ComputeResults();
+    return m_dBearing;
 }
 
 double CPathCalc::GetNauticalMiles() const
 {
-    return RoundedNauticalMiles();
+    ComputeResults();
+    return m_dNauticalMiles;
 }
 
 double CPathCalc::GetStatuteMiles() const
 {
-    // From the already rounded nautical miles, not from the exact distance.
-    return RoundValue(RoundedNauticalMiles() * kTenthStatuteMilesPerNauticalMile) * 0.1;
+    ComputeResults();
+    return m_dStatuteMiles;
 }
 
 double CPathCalc::GetKilometers() const
 {
-    return RoundValue(RoundedNauticalMiles() * kTenthKilometresPerNauticalMile) * 0.1;
+    ComputeResults();
+    return m_dKilometers;
 }
 
 double CPathCalc::RoundValue(double x)
 {
     if (x == 0 || std::isnan(x))
         return 0;
+    const double s = x < 0 ? -1.0 : 1.0;
+    const double u = s;
+    // The remainder by a whole unit: x - trunc(x) is exact for every finite x, as fmod is, and
+    // costs a fraction of it.
+    const double g = x - std::trunc(x);
+    const double r = x - g;
+    const double beyondHalf = s * g - 0.5;
+    // The tolerance e below is at most about 1e-15 * max(1, |x|). Only a remainder that close to
+    // a half needs it worked out; twice that keeps clear of any error in log10 and pow.
+    if (beyondHalf > 0)
+        return r + u;
+    if (beyondHalf < -2e-15 * std::fmax(1.0, std::fabs(x)))
+        return r;
+    return RoundNearHalf(x);
+}
+
+double CPathCalc::RoundNearHalf(double x)
+{
     const double s = x < 0 ? -1.0 : 1.0;
     const double u = s;
     // Whole part of the logarithm, toward zero. Only an infinite x has no finite logarithm;

@@ -13,6 +13,8 @@ public:
     // Refused: nothing is stored.
     bool SetLocations(std::string first, std::string second);
 
+    // The four results come from one decode of the pair and one pass through the formulas,
+    // made by whichever is asked first; any order gives the same values.
     double GetBearing() const;
     double GetNauticalMiles() const;
     double GetStatuteMiles() const;
@@ -23,8 +25,17 @@ public:
     static double RoundValue(double value);
 
 private:
-    double RoundedNauticalMiles() const;
+    void ComputeResults() const;
+    // RoundValue the long way, with its tolerance worked out: for remainders near a half
+    // and for values that are not finite.
+    static double RoundNearHalf(double x);
 
     std::string m_strLocation1;
     std::string m_strLocation2;
+    // Worked out at the first question about the pair, not part of the object's value.
+    mutable bool m_bComputed = false;
+    mutable double m_dBearing = 0;
+    mutable double m_dNauticalMiles = 0;
+    mutable double m_dStatuteMiles = 0;
+    mutable double m_dKilometers = 0;
 };

@@ -96,6 +96,12 @@ LRESULT CWnd::Default()
 
 std::string CWnd::GetWindowText() const
 {
+    // One message for the short texts of our boxes: a message to a subclassed window is dear
+    // under Wine. A text that fills the buffer may be longer: then ask for its length.
+    char shortText[64];
+    int got = ::GetWindowTextA(m_hWnd, shortText, sizeof(shortText));
+    if (got < static_cast<int>(sizeof(shortText)) - 1)
+        return std::string(shortText, static_cast<size_t>(got > 0 ? got : 0));
     int length = ::GetWindowTextLengthA(m_hWnd);
     std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
     int copied = ::GetWindowTextA(m_hWnd, buffer.data(), length + 1);

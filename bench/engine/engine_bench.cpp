@@ -82,17 +82,26 @@ void BM_GeoPointSetLocator(benchmark::State& state)
 }
 BENCHMARK(BM_GeoPointSetLocator);
 
-// One result of CPathCalc between two of the locators, SetLocations excluded.
-template <double (CPathCalc::*Result)() const>
-void BM_PathResult(benchmark::State& state)
+// Pairs of locators as the window and the command line hand them over.
+std::vector<CPathCalc> ThePaths()
 {
     const Inputs& in = TheInputs();
     std::vector<CPathCalc> paths(kInputs);
     for (std::size_t k = 0; k < kInputs; ++k)
         paths[k].SetLocations(in.locators6[k], in.locators10[(k * 7 + 1) & (kInputs - 1)]);
+    return paths;
+}
+
+// One result of CPathCalc between two of the locators, SetLocations excluded. Each round works
+// on a fresh copy of a set pair, so nothing is left over from an earlier round.
+template <double (CPathCalc::*Result)() const>
+void BM_PathResult(benchmark::State& state)
+{
+    const std::vector<CPathCalc> paths = ThePaths();
     std::size_t i = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize((paths[i].*Result)());
+        CPathCalc path = paths[i];
+        benchmark::DoNotOptimize((path.*Result)());
         i = (i + 1) & (kInputs - 1);
     }
 }
@@ -100,6 +109,54 @@ BENCHMARK_TEMPLATE(BM_PathResult, &CPathCalc::GetBearing)->Name("BM_PathCalc_Get
 BENCHMARK_TEMPLATE(BM_PathResult, &CPathCalc::GetNauticalMiles)->Name("BM_PathCalc_GetNauticalMiles");
 BENCHMARK_TEMPLATE(BM_PathResult, &CPathCalc::GetStatuteMiles)->Name("BM_PathCalc_GetStatuteMiles");
 BENCHMARK_TEMPLATE(BM_PathResult, &CPathCalc::GetKilometers)->Name("BM_PathCalc_GetKilometers");
+
+// All four results, in the order they are shown.
+void ReadAllFour(CPathCalc& path)
+{
+    benchmark::DoNotOptimize(path.GetBearing());
+    benchmark::DoNotOptimize(path.GetStatuteMiles());
+    benchmark::DoNotOptimize(path.GetKilometers());
+    benchmark::DoNotOptimize(path.GetNauticalMiles());
+}
+
+// The whole distance request: all four results of a set pair.
+void BM_PathCalcAllFour(benchmark::State& state)
+{
+    const std::vector<CPathCalc> paths = ThePaths();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        CPathCalc path = paths[i];
+        ReadAllFour(path);
+        i = (i + 1) & (kInputs - 1);
+    }
+}
+BENCHMARK(BM_PathCalcAllFour);
+
+// The same from the two texts: SetLocations and the four results.
+void BM_PathCalcRequest(benchmark::State& state)
+{
+    const Inputs& in = TheInputs();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        CPathCalc path;
+        benchmark::DoNotOptimize(path.SetLocations(in.locators6[i], in.locators10[(i * 7 + 1) & (kInputs - 1)]));
+        ReadAllFour(path);
+        i = (i + 1) & (kInputs - 1);
+    }
+}
+BENCHMARK(BM_PathCalcRequest);
+
+// RoundValue on values of the size it meets in distances, in tenths.
+void BM_RoundValue(benchmark::State& state)
+{
+    const Inputs& in = TheInputs();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(CPathCalc::RoundValue(in.longitudes[i] * 1000));
+        i = (i + 1) & (kInputs - 1);
+    }
+}
+BENCHMARK(BM_RoundValue);
 
 void BM_PathCalcSetLocations(benchmark::State& state)
 {

@@ -27,6 +27,9 @@ TEST(MaskEdit, EveryEditKeepsABeginningOfTheMask)
         {3, "^12/34", "12x", "12^"}, {3, "12^", "-3", "12-3^"}, {4, "a^1", "b-\b", "ab^1"},
         {4, "[a]b1", K_CUT K_DEL, "^1", "a"},
     });
+    // A text longer than one short read survives a re-filter whole.
+    const std::string longText(100, 'b');
+    EXPECT_EQ("^" + longText, dPlain.At("[a]" + longText).Do(K_CUT).Marked());
     d6.Send(EM_SETREADONLY, TRUE);
     EXPECT_EQ("JO^", d6.At("JO^").Do("6\b").Marked());
 }

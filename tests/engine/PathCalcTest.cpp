@@ -82,6 +82,26 @@ TEST(PathCalc, SetLocationsChecksUpperCasesAndPads)
     EXPECT_EQ(Results("rr99xx99xx", "aa00aa00aa"), Results("RR99XX99XX", "AA00AA00AA"));
 }
 
+TEST(PathCalc, ResultsFollowTheLastPairWhateverTheOrderOfAsking)
+{
+    CPathCalc path;
+    ASSERT_TRUE(path.SetLocations("JO62QM", "KO85TS"));
+    EXPECT_EQ(Shown(path), "67.4 869.4 1000.5 1610.1");
+    // A new pair replaces every result, including those already read.
+    ASSERT_TRUE(path.SetLocations("JO62QM", "FN20XR"));
+    const double km = path.GetKilometers();
+    const double nautical = path.GetNauticalMiles();
+    const double statute = path.GetStatuteMiles();
+    const double bearing = path.GetBearing();
+    EXPECT_EQ(Shown(path), "296.0 3444.8 3964.2 6379.8");
+    CPathCalc fresh;
+    ASSERT_TRUE(fresh.SetLocations("JO62QM", "FN20XR"));
+    EXPECT_EQ(fresh.GetBearing(), bearing);
+    EXPECT_EQ(fresh.GetStatuteMiles(), statute);
+    EXPECT_EQ(fresh.GetNauticalMiles(), nautical);
+    EXPECT_EQ(fresh.GetKilometers(), km);
+}
+
 TEST(PathCalc, ArcCosineArgumentsAreClampedAndNaNStaysNaN)
 {
     // Nearly antipodal: the law-of-cosines argument comes out a hair below -1 for some of

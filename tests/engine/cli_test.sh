@@ -61,6 +61,10 @@ JJ11AA00 1 0 0.00 N 2 0 0.00 E
 55.770833 55 46 15.00 N 37.625000 37 37 30.00 E||1" --chars 8 --batch
 printf '%s\n' "locator JO62QM" >"$scratch/in"
 check "a clean batch: exit 0" "52.520833 52 31 15.00 N 13.375000 13 22 30.00 E||0" --batch
+# Lines that cross the blocks standard input is read in: one longer than a block, and enough
+# short ones after it that more blocks end inside a line.
+{ printf '%70000s' ''; for _ in $(seq 5000); do printf 'distance JO62QM KO85TS\n'; done; } >"$scratch/in"
+check "lines across read blocks" "$(for _ in $(seq 5000); do echo '67.4 1000.5 1610.1 869.4'; done)||0" --batch
 
 # A NUL byte is a byte of its line: each line still gets its own answer, in order.
 printf 'locator \0\nlocator JO62QM\n\0\0\0\n\0\n' >"$scratch/in"
