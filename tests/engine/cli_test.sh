@@ -66,12 +66,15 @@ check "a clean batch: exit 0" "52.520833 52 31 15.00 N 13.375000 13 22 30.00 E||
 { printf '%70000s' ''; for _ in $(seq 5000); do printf 'distance JO62QM KO85TS\n'; done; } >"$scratch/in"
 check "lines across read blocks" "$(for _ in $(seq 5000); do echo '67.4 1000.5 1610.1 869.4'; done)||0" --batch
 
-# A NUL byte is a byte of its line: each line still gets its own answer, in order.
-printf 'locator \0\nlocator JO62QM\n\0\0\0\n\0\n' >"$scratch/in"
+# A NUL byte is a byte of its line: each line still gets its own answer, in order. A Ctrl-Z
+# too, which would end a Windows program's input read in text mode.
+printf 'locator \0\nlocator JO62QM\n\0\0\0\n\0\n\032\nlocator JO62QM\n' >"$scratch/in"
 check "a batch with NUL bytes: one line out per line in" "error: a request holds no control bytes: \"\\\\x00\"
 52.520833 52 31 15.00 N 13.375000 13 22 30.00 E
 error: a request holds no control bytes: \"\\\\x00\"
-error: a request holds no control bytes: \"\\\\x00\"||1" --batch
+error: a request holds no control bytes: \"\\\\x00\"
+error: a request holds no control bytes: \"\\\\x1A\"
+52.520833 52 31 15.00 N 13.375000 13 22 30.00 E||1" --batch
 
 # Reading and writing failures: a message and exit 3, never a silent 0 or a refusal's 1.
 # Native only: Wine's view of a directory, a closed descriptor or a full device differs.
