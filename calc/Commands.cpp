@@ -25,8 +25,10 @@ const struct {
     {Box::Location2, "Please enter second location"},
     {Box::LatitudeDegree, "Please enter Latitude Degrees"},
     {Box::LatitudeMinute, "Please enter Latitude Minutes"},
+    {Box::LatitudeSecond, "Please enter Latitude Seconds"},
     {Box::LongitudeDegree, "Please enter Longitude Degrees"},
     {Box::LongitudeMinute, "Please enter Longitude Minutes"},
+    {Box::LongitudeSecond, "Please enter Longitude Seconds"},
     {Box::LatitudeDecimal, "Please enter Latitude"},
     {Box::LongitudeDecimal, "Please enter Longitude"},
     {Box::Locator, "Please enter IARU Locator"},
@@ -39,7 +41,8 @@ const int kSeconds = 2;
 const int kDistances = 1;
 
 // Degrees, minutes and seconds, checked in this order on the whole part of each text. A
-// missing or too large second is no complaint: it counts as zero.
+// missing second is no complaint: it counts as zero. A second of 60 or more is one, so that
+// 75 is never silently read as 0.
 const struct {
     Box box;
     int limit;
@@ -57,6 +60,16 @@ const struct {
 
 // Locator boxes need at least a square's six characters.
 const std::string::size_type kSquareChars = 6;
+
+// A number as a box shows it. Never "-0.000000": a minus zero, or a small negative number
+// that rounds to zero, shows as zero without a sign.
+std::string Shown(double value, int decimals)
+{
+    std::string text = FormatFixed(value, decimals);
+    if (!text.empty() && text[0] == '-' && text.find_first_not_of("0.", 1) == std::string::npos)
+        text.erase(0, 1);
+    return text;
+}
 
 Outcome Done(SettingValues saved)
 {
@@ -111,9 +124,9 @@ void ShowLocator(CForm& form, const std::string& locator)
 void ShowParts(CForm& form, double degrees, double minutes, double seconds, bool negative, Box degreeBox,
                Box minuteBox, Box secondBox, List hemisphere)
 {
-    form.Text(degreeBox) = FormatFixed(degrees, kWholeParts);
-    form.Text(minuteBox) = FormatFixed(minutes, kWholeParts);
-    form.Text(secondBox) = FormatFixed(seconds, kSeconds);
+    form.Text(degreeBox) = Shown(degrees, kWholeParts);
+    form.Text(minuteBox) = Shown(minutes, kWholeParts);
+    form.Text(secondBox) = Shown(seconds, kSeconds);
     form.Choice(hemisphere) = negative ? 1 : 0;
 }
 
@@ -182,10 +195,10 @@ Outcome CalculateDms(CForm& form)
         const std::string& text = form.Text(check.box);
         if (!text.empty() && std::abs(IntegerValue(text)) < check.limit)
             continue;
-        if (!check.zeroWhenMissing)
+        if (!text.empty() || !check.zeroWhenMissing)
             return Complain(check.box);
         used.Text(check.box) = "0";
-        form.Text(check.box) = FormatFixed(0, kSeconds);
+        form.Text(check.box) = Shown(0, kSeconds);
     }
 
     form.Text(Box::Locator).clear();
@@ -205,8 +218,8 @@ Outcome CalculateDms(CForm& form)
              {Box::LatitudeDegree, Box::LatitudeMinute, Box::LatitudeSecond, Box::LongitudeDegree,
               Box::LongitudeMinute, Box::LongitudeSecond});
     AddChoices(saved, used, {List::LatitudeWorld, List::LongitudeWorld, List::LocatorChars});
-    form.Text(Box::LatitudeDecimal) = FormatFixed(point.GetLatitude(), kDecimalDegrees);
-    form.Text(Box::LongitudeDecimal) = FormatFixed(point.GetLongitude(), kDecimalDegrees);
+    form.Text(Box::LatitudeDecimal) = Shown(point.GetLatitude(), kDecimalDegrees);
+    form.Text(Box::LongitudeDecimal) = Shown(point.GetLongitude(), kDecimalDegrees);
     ShowLocator(form, point.GetLocator());
     return Done(std::move(saved));
 }
@@ -249,9 +262,9 @@ Outcome CalculateLocator(CForm& form)
     SettingValues saved;
     AddTexts(saved, form, {Box::Locator});
     AddChoices(saved, form, {List::LocatorChars});
-    form.Text(Box::LatitudeDecimal) = FormatFixed(point.GetLatitude(), kDecimalDegrees);
+    form.Text(Box::LatitudeDecimal) = Shown(point.GetLatitude(), kDecimalDegrees);
     ShowLatitudeParts(form, point, point.GetLatitude() < 0);
-    form.Text(Box::LongitudeDecimal) = FormatFixed(point.GetLongitude(), kDecimalDegrees);
+    form.Text(Box::LongitudeDecimal) = Shown(point.GetLongitude(), kDecimalDegrees);
     ShowLongitudeParts(form, point, point.GetLongitude() < 0);
     return Done(std::move(saved));
 }
@@ -266,10 +279,10 @@ Outcome CalculateDistance(CForm& form)
     CPathCalc path;
     if (!path.SetLocations(form.Text(Box::Location1), form.Text(Box::Location2)))
         return Refuse(kLocationsRefused);
-    form.Text(Box::Bearing) = FormatFixed(path.GetBearing(), kDistances);
-    form.Text(Box::StatuteMiles) = FormatFixed(path.GetStatuteMiles(), kDistances);
-    form.Text(Box::Kilometers) = FormatFixed(path.GetKilometers(), kDistances);
-    form.Text(Box::NauticalMiles) = FormatFixed(path.GetNauticalMiles(), kDistances);
+    form.Text(Box::Bearing) = Shown(path.GetBearing(), kDistances);
+    form.Text(Box::StatuteMiles) = Shown(path.GetStatuteMiles(), kDistances);
+    form.Text(Box::Kilometers) = Shown(path.GetKilometers(), kDistances);
+    form.Text(Box::NauticalMiles) = Shown(path.GetNauticalMiles(), kDistances);
 
     SettingValues saved;
     AddTexts(saved, form, {Box::Location1, Box::Location2});
