@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <string>
 #include <utility>
+#include <vector>
 
 const char kLatitudeRefused[] = "Latitude not accepted";
 const char kLongitudeRefused[] = "Longitude not accepted";
@@ -97,12 +98,14 @@ Outcome Refuse(const char* what)
 
 void AddTexts(SettingValues& saved, const CForm& form, std::initializer_list<Box> boxes)
 {
+    saved.texts.reserve(boxes.size());
     for (Box box : boxes)
         saved.texts.emplace_back(SettingName(box), form.Text(box));
 }
 
 void AddChoices(SettingValues& saved, const CForm& form, std::initializer_list<List> lists)
 {
+    saved.numbers.reserve(lists.size());
     for (List list : lists)
         saved.numbers.emplace_back(SettingName(list), static_cast<std::uint32_t>(form.Choice(list)));
 }
@@ -189,15 +192,15 @@ double CheckLimit(Box box)
 
 Outcome CalculateDms(CForm& form)
 {
-    // The seconds saved are those used: "0" where zero stood in for a missing one.
-    CForm used = form;
+    // A missing seconds box counts as zero: shown as "0.00", saved as the "0" that was used.
+    std::vector<Box> zeroed;
     for (const auto& check : kDmsChecks) {
         const std::string& text = form.Text(check.box);
         if (!text.empty() && std::abs(IntegerValue(text)) < check.limit)
             continue;
         if (!text.empty() || !check.zeroWhenMissing)
             return Complain(check.box);
-        used.Text(check.box) = "0";
+        zeroed.push_back(check.box);
         form.Text(check.box) = Shown(0, kSeconds);
     }
 
@@ -205,19 +208,23 @@ Outcome CalculateDms(CForm& form)
     const char latitudeWorld = form.Choice(List::LatitudeWorld) == 1 ? 'S' : 'N';
     const char longitudeWorld = form.Choice(List::LongitudeWorld) == 1 ? 'W' : 'E';
     CGeoPoint point;
-    if (!point.SetLatitudeDMS(RealValue(used.Text(Box::LatitudeDegree)), RealValue(used.Text(Box::LatitudeMinute)),
-                              RealValue(used.Text(Box::LatitudeSecond)), latitudeWorld))
+    if (!point.SetLatitudeDMS(RealValue(form.Text(Box::LatitudeDegree)), RealValue(form.Text(Box::LatitudeMinute)),
+                              RealValue(form.Text(Box::LatitudeSecond)), latitudeWorld))
         return Refuse(kLatitudeRefused);
-    if (!point.SetLongitudeDMS(RealValue(used.Text(Box::LongitudeDegree)),
-                               RealValue(used.Text(Box::LongitudeMinute)),
-                               RealValue(used.Text(Box::LongitudeSecond)), longitudeWorld))
+    if (!point.SetLongitudeDMS(RealValue(form.Text(Box::LongitudeDegree)),
+                               RealValue(form.Text(Box::LongitudeMinute)),
+                               RealValue(form.Text(Box::LongitudeSecond)), longitudeWorld))
         return Refuse(kLongitudeRefused);
 
     SettingValues saved;
-    AddTexts(saved, used,
+    AddTexts(saved, form,
              {Box::LatitudeDegree, Box::LatitudeMinute, Box::LatitudeSecond, Box::LongitudeDegree,
               Box::LongitudeMinute, Box::LongitudeSecond});
-    AddChoices(saved, used, {List::LatitudeWorld, List::LongitudeWorld, List::LocatorChars});
+    for (auto& [name, text] : saved.texts)
+        for (Box box : zeroed)
+            if (name == SettingName(box))
+                text = "0";
+    AddChoices(saved, form, {List::LatitudeWorld, List::LongitudeWorld, List::LocatorChars});
     form.Text(Box::LatitudeDecimal) = Shown(point.GetLatitude(), kDecimalDegrees);
     form.Text(Box::LongitudeDecimal) = Shown(point.GetLongitude(), kDecimalDegrees);
     ShowLocator(form, point.GetLocator());
