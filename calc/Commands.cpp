@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <string>
 #include <utility>
+#include <vector>
 
 const char kLatitudeRefused[] = "Latitude not accepted";
 const char kLongitudeRefused[] = "Longitude not accepted";
@@ -25,8 +26,10 @@ const struct {
     {Box::Location2, "Please enter second location"},
     {Box::LatitudeDegree, "Please enter Latitude Degrees"},
     {Box::LatitudeMinute, "Please enter Latitude Minutes"},
+    {Box::LatitudeSecond, "Please enter Latitude Seconds"},
     {Box::LongitudeDegree, "Please enter Longitude Degrees"},
     {Box::LongitudeMinute, "Please enter Longitude Minutes"},
+    {Box::LongitudeSecond, "Please enter Longitude Seconds"},
     {Box::LatitudeDecimal, "Please enter Latitude"},
     {Box::LongitudeDecimal, "Please enter Longitude"},
     {Box::Locator, "Please enter IARU Locator"},
@@ -39,7 +42,8 @@ const int kSeconds = 2;
 const int kDistances = 1;
 
 // Degrees, minutes and seconds, checked in this order on the whole part of each text. A
-// missing or too large second is no complaint: it counts as zero.
+// missing second is no complaint: it counts as zero. A second of 60 or more is one, so that
+// 75 is never silently read as 0.
 const struct {
     Box box;
     int limit;
@@ -57,6 +61,16 @@ const struct {
 
 // Locator boxes need at least a square's six characters.
 const std::string::size_type kSquareChars = 6;
+
+// A number as a box shows it. Never "-0.000000": a minus zero, or a small negative number
+// that rounds to zero, shows as zero without a sign.
+std::string Shown(double value, int decimals)
+{
+    std::string text = FormatFixed(value, decimals);
+    if (!text.empty() && text[0] == '-' && text.find_first_not_of("0.", 1) == std::string::npos)
+        text.erase(0, 1);
+    return text;
+}
 
 Outcome Done(SettingValues saved)
 {
@@ -84,12 +98,14 @@ Outcome Refuse(const char* what)
 
 void AddTexts(SettingValues& saved, const CForm& form, std::initializer_list<Box> boxes)
 {
+    saved.texts.reserve(boxes.size());
     for (Box box : boxes)
         saved.texts.emplace_back(SettingName(box), form.Text(box));
 }
 
 void AddChoices(SettingValues& saved, const CForm& form, std::initializer_list<List> lists)
 {
+    saved.numbers.reserve(lists.size());
     for (List list : lists)
         saved.numbers.emplace_back(SettingName(list), static_cast<std::uint32_t>(form.Choice(list)));
 }
@@ -111,9 +127,9 @@ void ShowLocator(CForm& form, const std::string& locator)
 void ShowParts(CForm& form, double degrees, double minutes, double seconds, bool negative, Box degreeBox,
                Box minuteBox, Box secondBox, List hemisphere)
 {
-    form.Text(degreeBox) = FormatFixed(degrees, kWholeParts);
-    form.Text(minuteBox) = FormatFixed(minutes, kWholeParts);
-    form.Text(secondBox) = FormatFixed(seconds, kSeconds);
+    form.Text(degreeBox) = Shown(degrees, kWholeParts);
+    form.Text(minuteBox) = Shown(minutes, kWholeParts);
+    form.Text(secondBox) = Shown(seconds, kSeconds);
     form.Choice(hemisphere) = negative ? 1 : 0;
 }
 
@@ -176,37 +192,41 @@ double CheckLimit(Box box)
 
 Outcome CalculateDms(CForm& form)
 {
-    // The seconds saved are those used: "0" where zero stood in for a missing one.
-    CForm used = form;
+    // A missing seconds box counts as zero: shown as "0.00", saved as the "0" that was used.
+    std::vector<Box> zeroed;
     for (const auto& check : kDmsChecks) {
         const std::string& text = form.Text(check.box);
         if (!text.empty() && std::abs(IntegerValue(text)) < check.limit)
             continue;
-        if (!check.zeroWhenMissing)
+        if (!text.empty() || !check.zeroWhenMissing)
             return Complain(check.box);
-        used.Text(check.box) = "0";
-        form.Text(check.box) = FormatFixed(0, kSeconds);
+        zeroed.push_back(check.box);
+        form.Text(check.box) = Shown(0, kSeconds);
     }
 
     form.Text(Box::Locator).clear();
     const char latitudeWorld = form.Choice(List::LatitudeWorld) == 1 ? 'S' : 'N';
     const char longitudeWorld = form.Choice(List::LongitudeWorld) == 1 ? 'W' : 'E';
     CGeoPoint point;
-    if (!point.SetLatitudeDMS(RealValue(used.Text(Box::LatitudeDegree)), RealValue(used.Text(Box::LatitudeMinute)),
-                              RealValue(used.Text(Box::LatitudeSecond)), latitudeWorld))
+    if (!point.SetLatitudeDMS(RealValue(form.Text(Box::LatitudeDegree)), RealValue(form.Text(Box::LatitudeMinute)),
+                              RealValue(form.Text(Box::LatitudeSecond)), latitudeWorld))
         return Refuse(kLatitudeRefused);
-    if (!point.SetLongitudeDMS(RealValue(used.Text(Box::LongitudeDegree)),
-                               RealValue(used.Text(Box::LongitudeMinute)),
-                               RealValue(used.Text(Box::LongitudeSecond)), longitudeWorld))
+    if (!point.SetLongitudeDMS(RealValue(form.Text(Box::LongitudeDegree)),
+                               RealValue(form.Text(Box::LongitudeMinute)),
+                               RealValue(form.Text(Box::LongitudeSecond)), longitudeWorld))
         return Refuse(kLongitudeRefused);
 
     SettingValues saved;
-    AddTexts(saved, used,
+    AddTexts(saved, form,
              {Box::LatitudeDegree, Box::LatitudeMinute, Box::LatitudeSecond, Box::LongitudeDegree,
               Box::LongitudeMinute, Box::LongitudeSecond});
-    AddChoices(saved, used, {List::LatitudeWorld, List::LongitudeWorld, List::LocatorChars});
-    form.Text(Box::LatitudeDecimal) = FormatFixed(point.GetLatitude(), kDecimalDegrees);
-    form.Text(Box::LongitudeDecimal) = FormatFixed(point.GetLongitude(), kDecimalDegrees);
+    for (auto& [name, text] : saved.texts)
+        for (Box box : zeroed)
+            if (name == SettingName(box))
+                text = "0";
+    AddChoices(saved, form, {List::LatitudeWorld, List::LongitudeWorld, List::LocatorChars});
+    form.Text(Box::LatitudeDecimal) = Shown(point.GetLatitude(), kDecimalDegrees);
+    form.Text(Box::LongitudeDecimal) = Shown(point.GetLongitude(), kDecimalDegrees);
     ShowLocator(form, point.GetLocator());
     return Done(std::move(saved));
 }
@@ -249,9 +269,9 @@ Outcome CalculateLocator(CForm& form)
     SettingValues saved;
     AddTexts(saved, form, {Box::Locator});
     AddChoices(saved, form, {List::LocatorChars});
-    form.Text(Box::LatitudeDecimal) = FormatFixed(point.GetLatitude(), kDecimalDegrees);
+    form.Text(Box::LatitudeDecimal) = Shown(point.GetLatitude(), kDecimalDegrees);
     ShowLatitudeParts(form, point, point.GetLatitude() < 0);
-    form.Text(Box::LongitudeDecimal) = FormatFixed(point.GetLongitude(), kDecimalDegrees);
+    form.Text(Box::LongitudeDecimal) = Shown(point.GetLongitude(), kDecimalDegrees);
     ShowLongitudeParts(form, point, point.GetLongitude() < 0);
     return Done(std::move(saved));
 }
@@ -266,10 +286,10 @@ Outcome CalculateDistance(CForm& form)
     CPathCalc path;
     if (!path.SetLocations(form.Text(Box::Location1), form.Text(Box::Location2)))
         return Refuse(kLocationsRefused);
-    form.Text(Box::Bearing) = FormatFixed(path.GetBearing(), kDistances);
-    form.Text(Box::StatuteMiles) = FormatFixed(path.GetStatuteMiles(), kDistances);
-    form.Text(Box::Kilometers) = FormatFixed(path.GetKilometers(), kDistances);
-    form.Text(Box::NauticalMiles) = FormatFixed(path.GetNauticalMiles(), kDistances);
+    form.Text(Box::Bearing) = Shown(path.GetBearing(), kDistances);
+    form.Text(Box::StatuteMiles) = Shown(path.GetStatuteMiles(), kDistances);
+    form.Text(Box::Kilometers) = Shown(path.GetKilometers(), kDistances);
+    form.Text(Box::NauticalMiles) = Shown(path.GetNauticalMiles(), kDistances);
 
     SettingValues saved;
     AddTexts(saved, form, {Box::Location1, Box::Location2});

@@ -1,5 +1,6 @@
 #include "Requests.h"
 
+#include "Quoted.h"
 #include "calc/Commands.h"
 #include "engine/Characters.h"
 
@@ -16,9 +17,9 @@ Result Rejected(std::string text) { return Result{kRejected, std::move(text)}; }
 Result Usage(std::string text) { return Result{kUsage, std::move(text)}; }
 
 // A number as the window's number boxes can hold one: optional sign, digits with an
-// optional point, at least one digit. The empty text passes too; the command's checks
-// decide about it.
-bool IsNumberText(const std::string& s)
+// optional point (none for a whole number), at least one digit. The empty text passes too;
+// the command's checks decide about it.
+bool IsNumberText(const std::string& s, bool whole = false)
 {
     std::string::size_type i = 0;
     if (i < s.size() && (s[i] == '+' || s[i] == '-'))
@@ -28,7 +29,7 @@ bool IsNumberText(const std::string& s)
     for (; i < s.size(); ++i) {
         if (IsDigit(s[i]))
             digits = true;
-        else if (s[i] == '.' && !point)
+        else if (s[i] == '.' && !point && !whole)
             point = true;
         else
             return false;
@@ -122,16 +123,18 @@ Result Dms(const std::vector<std::string>& w, std::size_t at, CForm& form)
                          Box::LongitudeMinute, Box::LongitudeSecond};
     const std::size_t words[] = {at, at + 1, at + 2, at + 4, at + 5, at + 6};
     for (std::size_t i = 0; i < 6; ++i) {
-        if (!IsNumberText(w[words[i]]))
-            return Usage("not a number: " + w[words[i]]);
+        // Degrees and minutes are whole, as the window's boxes hold them; seconds may have decimals.
+        const bool whole = boxes[i] != Box::LatitudeSecond && boxes[i] != Box::LongitudeSecond;
+        if (!IsNumberText(w[words[i]], whole))
+            return Usage((whole ? "not a whole number: " : "not a number: ") + Quoted(w[words[i]]));
         form.Text(boxes[i]) = w[words[i]];
     }
     form.Choice(List::LatitudeWorld) = ChoiceOf(List::LatitudeWorld, w[at + 3]);
     if (form.Choice(List::LatitudeWorld) < 0)
-        return Usage("latitude hemisphere must be N or S: " + w[at + 3]);
+        return Usage("latitude hemisphere must be N or S: " + Quoted(w[at + 3]));
     form.Choice(List::LongitudeWorld) = ChoiceOf(List::LongitudeWorld, w[at + 7]);
     if (form.Choice(List::LongitudeWorld) < 0)
-        return Usage("longitude hemisphere must be E or W: " + w[at + 7]);
+        return Usage("longitude hemisphere must be E or W: " + Quoted(w[at + 7]));
 
     Result r = Run(CalculateDms, form);
     if (r.status == kOk)
@@ -145,7 +148,7 @@ Result Decimal(const std::vector<std::string>& w, std::size_t at, CForm& form)
         return Usage("decimal takes 2 values: LAT LON");
     for (const std::string& word : {w[at], w[at + 1]})
         if (!IsNumberText(word))
-            return Usage("not a number: " + word);
+            return Usage("not a number: " + Quoted(word));
     form.Text(Box::LatitudeDecimal) = w[at];
     form.Text(Box::LongitudeDecimal) = w[at + 1];
 
@@ -200,7 +203,7 @@ bool ReadOptions(const std::vector<std::string>& w, std::size_t& at, int& chars,
             }
             ++at;
         } else {
-            error = "unknown option: " + option;
+            error = "unknown option: " + Quoted(option);
             return false;
         }
     }
@@ -226,7 +229,7 @@ Result RunRequest(const std::vector<std::string>& w, int chars)
             form.Choice(List::LocatorChars) = ChoiceOf(List::LocatorChars, std::to_string(chars));
             return request.pfnRequest(w, at, form);
         }
-    return Usage("unknown command: " + command);
+    return Usage("unknown command: " + Quoted(command));
 }
 
 void SplitWords(const std::string& line, std::vector<std::string>& words)
@@ -298,29 +301,34 @@ std::string HelpText()
     format(Box::LatitudeDegree) + ",\n"
     "seconds " + format(Box::LatitudeSecond) + ", bearing and distances " + format(Box::Bearing) +
     ". Locators are read in upper or lower\n"
-    "case and must be a beginning of letter letter digit digit letter letter digit digit\n"
-    "letter letter, at least 6 characters; 6 and 7 characters stand for the centre of the\n"
-    "6-character square. Numbers are an optional sign, digits and an optional point; an\n"
-    "empty text (\"\") counts as missing.\n"
+    "case and must be a beginning of two letters A-R, two digits, two letters A-X, two\n"
+    "digits and two letters A-X, at least 6 characters; 6 and 7 characters stand for the\n"
+    "centre of the 6-character square. Numbers are an optional sign, digits and an\n"
+    "optional point (no point in degrees and minutes of dms, which are whole); an empty\n"
+    "text (\"\") counts as missing.\n"
     "\n"
     "Checks, in this order, as in the window: latitude degrees missing or " + limit(Box::LatitudeDegree) +
     " or more\n"
     "(whole part) " + quoted(Complaint(Box::LatitudeDegree)) + "; latitude minutes missing or " +
     limit(Box::LatitudeMinute) + " or more\n" + quoted(Complaint(Box::LatitudeMinute)) +
-    "; latitude seconds missing or " + limit(Box::LatitudeSecond) + " or more count as 0;\n"
+    "; latitude seconds missing count as 0, " + limit(Box::LatitudeSecond) + " or more\n" +
+    quoted(Complaint(Box::LatitudeSecond)) + ";\n"
     "longitude degrees missing or " + limit(Box::LongitudeDegree) + " or more " +
     quoted(Complaint(Box::LongitudeDegree)) + "; longitude\n"
-    "minutes " + quoted(Complaint(Box::LongitudeMinute)) + "; longitude seconds as latitude seconds.\n"
+    "minutes " + quoted(Complaint(Box::LongitudeMinute)) + "; longitude seconds as latitude seconds,\n" +
+    quoted(Complaint(Box::LongitudeSecond)) + ".\n"
     "decimal: latitude missing or beyond " + limit(Box::LatitudeDecimal) + " " +
     quoted(Complaint(Box::LatitudeDecimal)) + ", longitude missing or\n"
     "beyond " + limit(Box::LongitudeDecimal) + " " + quoted(Complaint(Box::LongitudeDecimal)) + ". locator: " + quoted(Complaint(Box::Locator)) + ".\n"
     "distance: " + quoted(Complaint(Box::Location1)) + ", then " + quoted(Complaint(Box::Location2)) + ".\n"
-    "A negative degree or minute passes the checks and is refused by the engine:\n" +
+    "A negative part, or degrees, minutes and seconds that add up to more than 90 (180),\n"
+    "pass the checks and are refused by the engine:\n" +
     quoted(kLatitudeRefused) + " or " + quoted(kLongitudeRefused) + ".\n"
     "\n"
     "Exit status: 0 done; 1 a check or the engine refused the input (message on standard\n"
     "error; in batch mode: some line was refused, the others were done); 2 a request\n"
-    "that is not of the forms above.\n";
+    "that is not of the forms above; 3 standard input could not be read or standard\n"
+    "output could not be written (message on standard error).\n";
 }
 
 } // namespace cli

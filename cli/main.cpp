@@ -1,70 +1,33 @@
 // locatrix-cli: the calculator's four calculations for scripts and batch work.
+#include "Batch.h"
+#include "CommandResult.h"
 #include "Requests.h"
 #include "Toolbox.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 #include <string>
 #include <vector>
 
 namespace {
 
-// Batch mode: standard input read in big blocks and cut at newlines, results gathered in a
-// block of their own; no iostreams, no per-line library calls. One output line per input line.
-int RunBatch(int chars)
+// Writes text to stdout and flushes it; false, with a message on stderr, when that failed.
+bool Print(const std::string& text)
 {
-    static char input[1 << 16];
-    std::string pending;  // the part of a line that a block ended in
-    std::string line;
-    std::vector<std::string> words;
-    std::string out;
-    int status = 0;
-
-    auto answer = [&](const char* text, std::size_t size) {
-        line.assign(text, size);
-        cli::SplitWords(line, words);
-        if (!words.empty()) {
-            const cli::Result r = cli::RunRequest(words, chars);
-            if (r.status != cli::kOk) {
-                out += "error: ";
-                status = 1;
-            }
-            out += r.text;
-        }
-        out += '\n';
-        if (out.size() >= sizeof input) {
-            std::fwrite(out.data(), 1, out.size(), stdout);
-            out.clear();
-        }
-    };
-
-    std::size_t got;
-    while ((got = std::fread(input, 1, sizeof input, stdin)) > 0) {
-        const char* at = input;
-        const char* const end = input + got;
-        while (const char* newline = static_cast<const char*>(std::memchr(at, '\n', static_cast<std::size_t>(end - at)))) {
-            if (pending.empty()) {
-                answer(at, static_cast<std::size_t>(newline - at));
-            } else {
-                pending.append(at, newline);
-                answer(pending.data(), pending.size());
-                pending.clear();
-            }
-            at = newline + 1;
-        }
-        pending.append(at, end);
-    }
-    // A last line without its newline still counts.
-    if (!pending.empty())
-        answer(pending.data(), pending.size());
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    if (std::ferror(stdin)) {
-        std::fputs("locatrix-cli: reading standard input failed; the lines before were done\n", stderr);
-        return 1;
-    }
-    if (std::fflush(stdout) != 0)
-        return 1;
-    return status;
+    errno = 0;
+    const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
+    const int error = errno;
+    if (written && std::fflush(stdout) == 0)
+        return true;
+    const int reason = error != 0 ? error : errno;
+    std::fprintf(stderr, "locatrix-cli: writing standard output failed%s%s\n", reason != 0 ? ": " : "",
+                 reason != 0 ? std::strerror(reason) : "");
+    return false;
 }
 
 } // namespace
@@ -81,8 +44,7 @@ int main(int argc, char** argv)
     }
     for (const std::string& w : words) {
         if (w == "--help" || w == "-h") {
-            std::fputs(cli::HelpText().c_str(), stdout);
-            return 0;
+            return Print(cli::HelpText()) ? cli::kExitDone : cli::kExitFile;
         }
     }
 
@@ -101,14 +63,21 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "locatrix-cli: %s\nTry 'locatrix-cli --help'.\n", error.c_str());
             return 2;
         }
-        return RunBatch(chars);
+#ifdef _WIN32
+        // Bytes as they are: in text mode a Ctrl-Z would end the input in the middle of a line.
+        _setmode(_fileno(stdin), _O_BINARY);
+#endif
+        std::string failure;
+        const int status = cli::RunBatch(stdin, stdout, chars, failure);
+        if (status == cli::kExitFile)
+            std::fprintf(stderr, "locatrix-cli: %s\n", failure.c_str());
+        return status;
     }
 
     const cli::Result r = cli::RunRequest(words, 6);
     switch (r.status) {
     case cli::kOk:
-        std::printf("%s\n", r.text.c_str());
-        return std::fflush(stdout) == 0 ? 0 : 1;
+        return Print(r.text + '\n') ? cli::kExitDone : cli::kExitFile;
     case cli::kRejected:
         std::fprintf(stderr, "%s\n", r.text.c_str());
         return 1;

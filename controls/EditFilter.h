@@ -16,6 +16,8 @@ public:
     CEditFilter& operator=(const CEditFilter&) = delete;
 
     virtual std::string FilterText() const = 0;
+    // The longest text FilterText can give; 0 when there is no bound.
+    virtual int LongestText() const = 0;
     virtual void HandleChar(char ch) = 0;
     virtual void HandleKeyDown(UINT virtualKey);
     virtual void HandleKillFocus();

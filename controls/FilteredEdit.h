@@ -16,6 +16,7 @@ public:
 
     // One override for both bases: the box's filtered form is the filter's.
     std::string FilterText() const override { return TFilter::FilterText(); }
+    int LongestText() const override { return TFilter::LongestText(); }
     // The filter's versions only forward to the box's.
     using CValidEdit::RefreshText;
     using CValidEdit::AcceptChar;

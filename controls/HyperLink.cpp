@@ -1,4 +1,5 @@
 #include "HyperLink.h"
+#include "engine/NumberText.h"
 #include "framework/MemoryDC.h"
 #include "framework/PaintDC.h"
 #include "framework/RegKey.h"
@@ -6,7 +7,6 @@
 #include "framework/WinApp.h"
 #include <commctrl.h>
 #include <windowsx.h>
-#include <cstdlib>
 #include <cstring>
 
 namespace
@@ -81,13 +81,14 @@ HCURSOR CreateHandCursor(bool pressed)
 }
 
 // "red,green,blue" in decimal; without a comma the one number serves all three. Each
-// component keeps its low 8 bits.
+// component keeps its low 8 bits. Read without atoi: a number too big for an int is
+// undefined there, and saturates here.
 COLORREF ParseColour(const char* text)
 {
     int components[3] = {};
     for (int& component : components)
     {
-        component = std::atoi(text);
+        component = IntegerValue(text);
         if (const char* comma = std::strchr(text, ','))
             text = comma + 1;
     }

@@ -15,6 +15,7 @@ public:
     const std::string& GetMask() const { return m_strMask; }
 
     std::string FilterText() const override;
+    int LongestText() const override { return static_cast<int>(m_strMask.size()); }
     void HandleChar(char ch) override;
     void HandleKeyDown(UINT virtualKey) override;
 

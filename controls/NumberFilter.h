@@ -37,6 +37,8 @@ public:
     bool IsInRange() const;
 
     std::string FilterText() const override;
+    // Sign, whole digits, separator and decimals.
+    int LongestText() const override { return 1 + m_nWholeDigits + 1 + m_nDecimalDigits; }
     void HandleChar(char ch) override;
     void HandleKeyDown(UINT virtualKey) override;
     void HandleKillFocus() override;

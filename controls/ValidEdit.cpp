@@ -1,9 +1,17 @@
 #include "ValidEdit.h"
 
+namespace
+{
+// Room beyond the longest valid text for what a copied number or locator brings along (blanks,
+// group separators), which the filter then drops: only a paste far beyond that is cut.
+constexpr int kPasteRoom = 64;
+}
+
 void CValidEdit::RefreshText()
 {
     if (!IsWindow())
         return;
+    ApplyTextLimit();
     // An empty box is in every filter's form; the dialog sets up its empty boxes option by
     // option, and each look at a subclassed box costs a message.
     const std::string text = GetWindowText();
@@ -22,6 +30,29 @@ std::string CValidEdit::FilterText() const
 bool CValidEdit::AcceptChar(char)
 {
     return true;
+}
+
+int CValidEdit::LongestText() const
+{
+    return 0;
+}
+
+void CValidEdit::PreSubclassWindow()
+{
+    ApplyTextLimit();
+}
+
+// A paste of a megabyte would otherwise go into the box whole before the filter trims it,
+// which takes most of a second. The limit binds pastes and typing only, not texts the program
+// sets, and changes with the rules (a shorter mask, more decimals).
+void CValidEdit::ApplyTextLimit()
+{
+    const int longest = LongestText();
+    const int limit = longest > 0 ? longest + kPasteRoom : 0;
+    if (limit == m_nTextLimit)
+        return;
+    m_nTextLimit = limit;
+    LimitText(limit);
 }
 
 LRESULT CValidEdit::WindowProc(UINT msg, WPARAM, LPARAM lParam)

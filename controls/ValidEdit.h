@@ -12,8 +12,11 @@ public:
     virtual std::string FilterText() const;
     // Asked before a typed character is entered.
     virtual bool AcceptChar(char ch);
+    // The longest text the box's rules let stand; 0 when they set no bound.
+    virtual int LongestText() const;
 
 protected:
+    void PreSubclassWindow() override;
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
     LRESULT OnCut();
@@ -23,4 +26,7 @@ protected:
 
 private:
     void RemoveSelection();
+    void ApplyTextLimit();
+
+    int m_nTextLimit = 0;
 };

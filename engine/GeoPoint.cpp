@@ -42,12 +42,15 @@ bool CGeoPoint::FromDMS(double degrees, double minutes, double seconds, double d
 {
     if (!InRange(degrees, degreeLimit) || !InRange(minutes, 60) || !InRange(seconds, 60))
         return false;
+    // Each part in range is not enough when a part has decimals: 89.5 degrees and 59 minutes
+    // lie beyond the pole.
+    const double total = (seconds * (1.0 / 3600) + minutes * (1.0 / 60)) + degrees;
+    if (total > degreeLimit)
+        return false;
     degreeField = degrees;
     minuteField = minutes;
     secondField = seconds;
-    value = (seconds * (1.0 / 3600) + minutes * (1.0 / 60)) + degrees;
-    if (negative)
-        value = -value;
+    value = negative ? -total : total;
     return true;
 }
 
@@ -84,10 +87,15 @@ bool CGeoPoint::SetLocator(std::string text)
     if (last - first < 6)
         return false;
 
-    m_strLocator = text.substr(first, last - first);
-    if (m_strLocator.size() > 10)
-        m_strLocator.resize(10);
-    PadLocator(m_strLocator);
+    std::string locator = text.substr(first, last - first);
+    if (locator.size() > 10)
+        locator.resize(10);
+    ToUpper(locator);
+    PadLocator(locator);
+    // A letter off the grid decodes to a place that does not exist: refused, nothing stored.
+    if (!IsValidLocator(locator))
+        return false;
+    m_strLocator = locator;
     const LatLon p = DecodeLocator(m_strLocator);
     m_dLongitude = p.Longitude;
     m_dLatitude = p.Latitude;

@@ -9,13 +9,15 @@ public:
     CGeoPoint();
     virtual ~CGeoPoint();
 
-    // 0 <= degrees < 90 (180), 0 <= minutes < 60, 0 <= seconds < 60; "S" ("W") negates.
+    // 0 <= degrees < 90 (180), 0 <= minutes < 60, 0 <= seconds < 60, and the sum no more
+    // than 90 (180); "S" ("W") negates. Refused: nothing is stored.
     bool SetLatitudeDMS(double degrees, double minutes, double seconds, char hemisphere);
     bool SetLongitudeDMS(double degrees, double minutes, double seconds, char hemisphere);
     // |value| <= 90 (180), not NaN.
     bool SetLatitude(double value);
     bool SetLongitude(double value);
-    // At least 6 characters after trimming; no character or case check.
+    // At least 6 characters after trimming, upper or lower case; of these the first ten (a
+    // 7-character text: six) must be a valid locator once upper-cased.
     bool SetLocator(std::string text);
     // Ten characters of EncodeLocator; also becomes the stored locator text.
     std::string GetLocator();

@@ -54,10 +54,19 @@ std::string EncodeLocator(double latitude, double longitude)
 
 bool IsValidLocator(const std::string& text)
 {
-    return text.size() >= 6
-        && IsUpperLetter(text[0]) && IsUpperLetter(text[1])
-        && IsDigit(text[2]) && IsDigit(text[3])
-        && IsUpperLetter(text[4]) && IsUpperLetter(text[5]);
+    // Field letters run A-R, the letters of the smaller squares A-X; a letter beyond its
+    // pair's range would name a square off the grid or the neighbour of the one meant.
+    static const char kPattern[] = "RR99XX99XX";
+    if (text.size() < 6)
+        return false;
+    const std::size_t used = text.size() < 10 ? text.size() : 10;
+    for (std::size_t i = 0; i < used; ++i) {
+        const char last = kPattern[i];
+        const char first = IsDigit(last) ? '0' : 'A';
+        if (text[i] < first || text[i] > last)
+            return false;
+    }
+    return true;
 }
 
 void PadLocator(std::string& text)

@@ -13,8 +13,9 @@ struct LatLon {
 // the grid go to the first or last row/column instead of the non-existent "S".
 std::string EncodeLocator(double latitude, double longitude);
 
-// At least 6 characters, the first six letter letter digit digit letter letter
-// ("A"-"Z", "0"-"9", upper case only). Characters after the sixth are not examined.
+// At least 6 characters, each of the first ten (as many as there are) in its pair's range:
+// field letters "A"-"R", digits "0"-"9", square letters "A"-"X", upper case only.
+// Characters after the tenth are not examined: no calculation uses them.
 bool IsValidLocator(const std::string& text);
 
 // 6 characters gain "55AA", 7 characters become their first six plus "55AA",

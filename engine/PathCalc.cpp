@@ -75,12 +75,13 @@ bool CPathCalc::SetLocations(std::string first, std::string second)
         return false;
     ToUpper(first);
     ToUpper(second);
+    // Padded first, so that what is checked is what the formulas read.
+    PadLocator(first);
+    PadLocator(second);
     if (!IsValidLocator(first) || !IsValidLocator(second))
         return false;
     m_strLocation1 = first;
     m_strLocation2 = second;
-    PadLocator(m_strLocation1);
-    PadLocator(m_strLocation2);
     m_bComputed = false;
     return true;
 }

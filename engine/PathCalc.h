@@ -9,8 +9,8 @@ public:
     CPathCalc();
     virtual ~CPathCalc();
 
-    // Both at least 6 characters, upper-cased, first six letter letter digit digit letter
-    // letter; stored padded. Refused: nothing is stored.
+    // Both at least 6 characters, upper-cased and padded, then valid locators; stored padded.
+    // Refused: nothing is stored.
     bool SetLocations(std::string first, std::string second);
 
     // The four results come from one decode of the pair and one pass through the formulas,

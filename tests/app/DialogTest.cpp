@@ -193,6 +193,21 @@ TEST(CalculatorWindow, EachCommandShowsComplainsAndSavesThroughTheWindow)
     calc.ExpectTexts({{IDC_LOCATOR, ""}, {IDC_LATITUDE_DECIMAL, "52.522743"}});
     EXPECT_EQ("52", key.Text("LatitudeDegree"));
 
+    // Typed seconds of 60 or more: the complaint in that box, not a silent zero; a degree with
+    // decimals (from the store, say) that takes the sum past the pole: refused, nothing saved.
+    calc.Click(IDC_CALCULATE_DMS, {{IDC_LATITUDE_DEGREE, "52"}, {IDC_LATITUDE_MINUTE, "31"},
+                                   {IDC_LATITUDE_SECOND, "75"}});
+    ASSERT_EQ(2u, boxes.m_calls.size());
+    EXPECT_EQ("Please enter Latitude Seconds", boxes.m_calls[1].text);
+    EXPECT_TRUE(calc.HasFocus(IDC_LATITUDE_SECOND));
+    EXPECT_EQ("75", calc.Text(IDC_LATITUDE_SECOND).substr(0, 2));
+    calc.Type({{IDC_LATITUDE_SECOND, ""}});
+    ::SetWindowTextA(calc.Item(IDC_LATITUDE_DEGREE), "89.5");
+    calc.Click(IDC_CALCULATE_DMS, {{IDC_LATITUDE_MINUTE, "59"}});
+    EXPECT_EQ(2u, boxes.m_calls.size());
+    calc.ExpectTexts({{IDC_LOCATOR, ""}, {IDC_LATITUDE_DECIMAL, "52.522743"}});
+    EXPECT_EQ("52", key.Text("LatitudeDegree"));
+
     calc.Choose(IDC_LONGITUDE_WORLD, 1);
     calc.Click(IDC_RESET_POSITION);
     calc.ExpectTexts({{IDC_LATITUDE_DECIMAL, ""}, {IDC_LONGITUDE_SECOND, ""}, {IDC_LOCATION1, "KO85TS"}});

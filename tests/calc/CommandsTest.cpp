@@ -92,13 +92,75 @@ TEST(Commands, DegreesMinutesSeconds)
          "saved LatitudeDegree=52 LatitudeMinute=31 LatitudeSecond=15 LongitudeDegree=13 LongitudeMinute=22 "
          "LongitudeSecond=30 LatitudeWorld=1 LongitudeWorld=1 LocatorChars=2",
          "latD=52 latM=31 latS=15 lonD=13 lonM=22 lonS=30 lat=-52.520833 lon=-13.375000 loc=ID37HL55AA S W 10"},
-        // Seconds missing or 60 and more count as zero: shown as 0.00, saved as 0.
+        // Missing seconds count as zero: shown as 0.00, saved as 0.
         {CalculateDms,
          Fill({{Box::LatitudeDegree, "52"}, {Box::LatitudeMinute, "31"}, {Box::LongitudeDegree, "13"},
-               {Box::LongitudeMinute, "22"}, {Box::LongitudeSecond, "60"}}, 0, 0, 1),
+               {Box::LongitudeMinute, "22"}}, 0, 0, 1),
          "saved LatitudeDegree=52 LatitudeMinute=31 LatitudeSecond=0 LongitudeDegree=13 LongitudeMinute=22 "
          "LongitudeSecond=0 LatitudeWorld=0 LongitudeWorld=0 LocatorChars=1",
          "latD=52 latM=31 latS=0.00 lonD=13 lonM=22 lonS=0.00 lat=52.516667 lon=13.366667 loc=JO62QM44 N E 8"},
+        // No minus zero is shown: not for minus zero parts, nor for a position that rounds to zero.
+        {CalculateDms,
+         Fill({{Box::LatitudeDegree, "-0"}, {Box::LatitudeMinute, "-0"}, {Box::LatitudeSecond, "-0"},
+               {Box::LongitudeDegree, "-0"}, {Box::LongitudeMinute, "-0"}, {Box::LongitudeSecond, "-0"}}),
+         "saved LatitudeDegree=-0 LatitudeMinute=-0 LatitudeSecond=-0 LongitudeDegree=-0 LongitudeMinute=-0 "
+         "LongitudeSecond=-0 LatitudeWorld=0 LongitudeWorld=0 LocatorChars=0",
+         "latD=-0 latM=-0 latS=-0 lonD=-0 lonM=-0 lonS=-0 lat=0.000000 lon=0.000000 loc=JJ00AA N E 6"},
+        {CalculateDms,
+         Fill({{Box::LatitudeDegree, "0"}, {Box::LatitudeMinute, "0"}, {Box::LatitudeSecond, "0.0001"},
+               {Box::LongitudeDegree, "0"}, {Box::LongitudeMinute, "0"}, {Box::LongitudeSecond, "0.0001"}}, 1, 1),
+         "saved LatitudeDegree=0 LatitudeMinute=0 LatitudeSecond=0.0001 LongitudeDegree=0 LongitudeMinute=0 "
+         "LongitudeSecond=0.0001 LatitudeWorld=1 LongitudeWorld=1 LocatorChars=0",
+         "latD=0 latM=0 latS=0.0001 lonD=0 lonM=0 lonS=0.0001 lat=0.000000 lon=0.000000 loc=JJ00AA S W 6"},
+    });
+}
+
+TEST(Commands, SecondsOfSixtyOrMoreAreAComplaint)
+{
+    // Checked right after the same side's minutes, on the whole part like the other parts.
+    Check({
+        {CalculateDms,
+         Fill({{Box::LatitudeDegree, "52"}, {Box::LatitudeMinute, "31"}, {Box::LatitudeSecond, "75"},
+               {Box::Locator, "AA00AA"}}),
+         "Please enter Latitude Seconds @latS", "latD=52 latM=31 latS=75 loc=AA00AA N E 6"},
+        {CalculateDms, Fill({{Box::LatitudeDegree, "52"}, {Box::LatitudeMinute, "31"}, {Box::LatitudeSecond, "-60.5"}}),
+         "Please enter Latitude Seconds @latS", "latD=52 latM=31 latS=-60.5 N E 6"},
+        {CalculateDms,
+         Fill({{Box::LatitudeDegree, "52"}, {Box::LatitudeMinute, "31"}, {Box::LongitudeDegree, "13"},
+               {Box::LongitudeMinute, "22"}, {Box::LongitudeSecond, "60.00"}}),
+         "Please enter Longitude Seconds @lonS", "latD=52 latM=31 latS=0.00 lonD=13 lonM=22 lonS=60.00 N E 6"},
+        // Just below 60 is a second.
+        {CalculateDms,
+         Fill({{Box::LatitudeDegree, "52"}, {Box::LatitudeMinute, "31"}, {Box::LatitudeSecond, "59.99"},
+               {Box::LongitudeDegree, "13"}, {Box::LongitudeMinute, "22"}, {Box::LongitudeSecond, "59.99"}}),
+         "saved LatitudeDegree=52 LatitudeMinute=31 LatitudeSecond=59.99 LongitudeDegree=13 LongitudeMinute=22 "
+         "LongitudeSecond=59.99 LatitudeWorld=0 LongitudeWorld=0 LocatorChars=0",
+         "latD=52 latM=31 latS=59.99 lonD=13 lonM=22 lonS=59.99 lat=52.533331 lon=13.383331 loc=JO62QM N E 6"},
+    });
+}
+
+TEST(Commands, PositionsOffTheGlobeAreRefused)
+{
+    // Parts that pass their checks but add up to more than 90 (180); locators with letters
+    // off the grid. Refused like any position the engine refuses: nothing shown or saved.
+    Check({
+        {CalculateDms,
+         Fill({{Box::LatitudeDegree, "89.5"}, {Box::LatitudeMinute, "59"}, {Box::LongitudeDegree, "0"},
+               {Box::LongitudeMinute, "0"}}),
+         "refused: Latitude not accepted", "latD=89.5 latM=59 latS=0.00 lonD=0 lonM=0 lonS=0.00 N E 6"},
+        {CalculateDms,
+         Fill({{Box::LatitudeDegree, "89"}, {Box::LatitudeMinute, "59"}, {Box::LatitudeSecond, "59"},
+               {Box::LongitudeDegree, "179.99"}, {Box::LongitudeMinute, "59"}, {Box::LongitudeSecond, "59"}}, 1, 1),
+         "refused: Longitude not accepted",
+         "latD=89 latM=59 latS=59 lonD=179.99 lonM=59 lonS=59 S W 6"},
+        {CalculateLocator, Fill({{Box::Locator, "ZZ99ZZ"}, {Box::LatitudeDecimal, "1"}}),
+         "refused: Locator not accepted", "lat=1 loc=ZZ99ZZ N E 6"},
+        {CalculateLocator, Fill({{Box::Locator, "JO62QM55YA"}}), "refused: Locator not accepted",
+         "loc=JO62QM55YA N E 6"},
+        {CalculateDistance, Fill({{Box::Location1, "JN77YA"}, {Box::Location2, "JN77XA"}}),
+         "refused: Locations not accepted", "loc1=JN77YA loc2=JN77XA N E 6"},
+        {CalculateDistance, Fill({{Box::Location1, "JN77XA"}, {Box::Location2, "SA00AA"}}),
+         "refused: Locations not accepted", "loc1=JN77XA loc2=SA00AA N E 6"},
     });
 }
 

@@ -156,3 +156,40 @@ TEST(NumericEdit, EachFocusLossOptionActsAlone)
     EXPECT_EQ("00[7.]5", drive.At("00[7.]5").Marked());
     EXPECT_EQ("7.[5]", drive.Leave().Marked()); // the selection stays where it was
 }
+
+TEST(EditBoxes, EachCustomBoxLimitsPastesToALittleMoreThanItsLongestText)
+{
+    CMaskEdit ten("**##**##**"), six("**##**"), plain;
+    CNumericEdit seconds, longitude;
+    CBoxDriver dTen(ten), dSix(six), dSeconds(seconds), dLongitude(longitude), dPlain(plain, 0);
+    FormatNumberBox(seconds, 2, 2, false);
+    FormatNumberBox(longitude, 3, 6, true);
+    const auto limit = [](CBoxDriver& d) { return ::SendMessageA(d.m_hBox, EM_GETLIMITTEXT, 0, 0); };
+    // Never below the longest valid text ("-179.999999" is 11), never near a megabyte.
+    const struct { CBoxDriver* driver; LRESULT longest; } limits[] = {
+        {&dTen, 10}, {&dSix, 6}, {&dSeconds, 5}, {&dLongitude, 11}};
+    for (const auto& box : limits)
+    {
+        EXPECT_GE(limit(*box.driver), box.longest);
+        EXPECT_LT(limit(*box.driver), 1000);
+    }
+    // The limit follows the rules: a longer mask, more decimals. A box without a mask has none.
+    six.SetMask("**##**##**##########");
+    EXPECT_GE(limit(dSix), 20);
+    seconds.SetDecimalDigits(30);
+    EXPECT_GE(limit(dSeconds), 34);
+    EXPECT_GE(limit(dPlain), 30000);
+
+    // A megabyte pasted ends as the short paste would; the longest valid texts stay whole, a
+    // number with blanks around it too.
+    const std::string megabyte = K_PASTE + std::string(1 << 20, '7');
+    std::string locators = K_PASTE;
+    while (locators.size() < 1 << 20)
+        locators += "JO65AB12CD";
+    CBoxDriver* const boxes[] = {&dTen, &dLongitude};
+    ExpectEdits(boxes, {
+        {0, "^", locators.c_str(), "^JO65AB12CD"}, {1, "^", megabyte.c_str(), "^777"},
+        {0, "^", K_PASTE "JO65AB12CD", "JO65AB12CD^"},
+        {1, "^", K_PASTE "   -179.999999   \r\n", "^-179.999999"},
+    });
+}

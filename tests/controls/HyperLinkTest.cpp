@@ -99,6 +99,9 @@ TEST(HyperLink, ReadsTheBrowserLinkColoursAsTheBrowserWritesThem)
         {"10,20", RGB(10, 20, 20)}, {"-1, 256 ,blue", RGB(255, 0, 0)},
         {"00000000000000000000010,020,030", RGB(10, 20, 30)}, // 31 characters and the end fit
         {"000000000000000000000010,020,030", kUnset},         // 32 do not
+        // Numbers too big for an int stop at the largest one, either side of zero.
+        {"99999999999999999999,-1,2", RGB(255, 255, 2)}, {"-9999999999999,2147483648,0", RGB(1, 255, 0)},
+        {"-2147483649,-9999999999,1", RGB(1, 1, 1)},
     };
     CScratchKey key;
     for (const auto& c : cases)

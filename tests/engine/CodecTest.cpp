@@ -48,13 +48,16 @@ TEST(Codec, Encodes)
         EXPECT_EQ(EncodeLocator(c.lat, c.lon), c.text) << c.lat << " " << c.lon;
 }
 
-TEST(Codec, ChecksTheFirstSixCharactersOnly)
+TEST(Codec, ChecksEachCharacterAgainstItsPairsRange)
 {
-    for (const char* text : {"JO62QM", "AA00AA", "ZZ99ZZ", "JO62QM??"})
+    // The grid's corners in every position; nothing after the tenth character is read.
+    for (const char* text : {"JO62QM", "AA00AA", "RR99XX", "AA00AA00AA", "RR99XX99XX", "JO62QM5", "JO62QM55A",
+                             "JO62QM55AA??"})
         EXPECT_TRUE(IsValidLocator(text)) << text;
-    // Each position with a character just outside its class.
+    // Each position with a character just outside its range, on either side.
     for (const char* text : {"", "JO62Q", "jo62qm", "@O62QM", "J062QM", "JO/2QM", "JO6:QM", "JO62[M", "JO62Q5",
-                             "JO62Q\xC1"})
+                             "JO62Q\xC1", "SA00AA", "AS00AA", "ZZ99ZZ", "JO62YA", "JN77YA", "JO62QY", "JO62QM/5",
+                             "JO62QMA5", "JO62QM5:", "JO62QM55YA", "JO62QM55AY", "JO62QM55@A", "JO62QM55ax"})
         EXPECT_FALSE(IsValidLocator(text)) << text;
 }
 

@@ -63,12 +63,26 @@ TEST(GeoPoint, RefusesValuesOutOfRangeAndChangesNothing)
     for (double v : {-180.7, 180.5, kNaN, -kInf})
         EXPECT_FALSE(p.SetLongitude(v)) << v;
     // Locators of fewer than six characters, also once the blanks around them are trimmed.
-    for (const char* text : {"", "JO62Q", "  JO62  ", "      ", "\tJO62Q\n"})
+    // Locators with a letter off the grid, in the first ten characters; a seventh character
+    // is dropped before anything is read.
+    for (const char* text : {"", "JO62Q", "  JO62  ", "      ", "\tJO62Q\n", "ZZ99ZZ", "JN77YA", "SR99XX",
+                             "JO62QM55YA", "JO62QMA5", "JO62QM55\x01A", " zz99zz "})
         EXPECT_FALSE(p.SetLocator(text)) << text;
+    // Each part in range, but the sum beyond the pole or the date line.
+    EXPECT_FALSE(p.SetLatitudeDMS(89.5, 59, 0, 'N'));
+    EXPECT_FALSE(p.SetLatitudeDMS(89.99, 59, 59, 'S'));
+    EXPECT_FALSE(p.SetLatitudeDMS(89, 59.999, 59.999, 'N'));
+    EXPECT_FALSE(p.SetLongitudeDMS(179.99, 59, 59, 'W'));
+    EXPECT_FALSE(p.SetLongitudeDMS(179.5, 30, 0.001, 'E'));
     EXPECT_EQ(Shown(p, kExact), before);
     // Just below the limits, and decimal degrees up to and including them.
-    EXPECT_TRUE(p.SetLatitudeDMS(89.999, 59.999, 59.999, 'N'));
-    EXPECT_TRUE(p.SetLongitudeDMS(179.999, 59.999, 59.999, 'E'));
+    EXPECT_TRUE(p.SetLatitudeDMS(89, 59, 59.9, 'N'));
+    EXPECT_TRUE(p.SetLongitudeDMS(179, 59, 59.9, 'E'));
+    EXPECT_EQ(Shown(p), "89.999972 179.999972 | 89 59 59.90 | 179 59 59.90");
+    // A sum of exactly 90 (180) is the pole (the date line), as in decimal degrees.
+    EXPECT_TRUE(p.SetLatitudeDMS(89.5, 30, 0, 'S'));
+    EXPECT_TRUE(p.SetLongitudeDMS(179.5, 30, 0, 'W'));
+    EXPECT_EQ(Shown(p), "-90.000000 -180.000000 | 90 30 0.00 | 180 30 0.00");
     EXPECT_TRUE(p.SetLatitude(90));
     EXPECT_TRUE(p.SetLongitude(180));
     EXPECT_TRUE(p.SetLatitude(-90));
@@ -112,7 +126,7 @@ TEST(GeoPoint, TakesALocator)
     EXPECT_EQ(Shown(p), "52.520833 13.375000 | 52 31 15.00 | 13 22 30.00");
     // Trimmed, cut to ten characters; seven characters are their 6-character square.
     CGeoPoint q;
-    for (const char* text : {" \tJO62QM \r\n", "JO62QM55AAZZ", "JO62QM9"}) {
+    for (const char* text : {" \tJO62QM \r\n", "JO62QM55AAZZ", "JO62QM9", "jo62qm", "Jo62qM55aa"}) {
         ASSERT_TRUE(q.SetLocator(text)) << text;
         EXPECT_EQ(Shown(q, kExact), Shown(p, kExact)) << text;
     }

@@ -74,8 +74,12 @@ TEST(PathCalc, SetLocationsChecksUpperCasesAndPads)
         EXPECT_EQ(Results(s[0], "FN20XR"), Results(s[1], "FN20XR")) << s[0];
         EXPECT_EQ(Results("FN20XR", s[0]), Results("FN20XR", s[1])) << s[0];
     }
-    // Letters beyond the grid pass the check and are decoded as they stand.
-    EXPECT_NE(Results("ZZ99ZZ", "JJ00AA"), "refused");
+    // A letter beyond its pair's range, in any of the ten characters read, is no locator.
+    for (const char* bad : {"ZZ99ZZ", "SA00AA", "JN77YA", "jn77ya", "JO62QM55YA", "JO62QM55AY", "JO62QMA5"}) {
+        EXPECT_EQ(Results(bad, "JJ00AA"), "refused") << bad;
+        EXPECT_EQ(Results("JJ00AA", bad), "refused") << bad;
+    }
+    EXPECT_EQ(Results("rr99xx99xx", "aa00aa00aa"), Results("RR99XX99XX", "AA00AA00AA"));
 }
 
 TEST(PathCalc, ResultsFollowTheLastPairWhateverTheOrderOfAsking)
@@ -119,13 +123,14 @@ TEST(PathCalc, ArcCosineArgumentsAreClampedAndNaNStaysNaN)
     EXPECT_EQ(Results("AA05EP59RO", "AA00EB51SG"), "180.0 337.1 387.9 624.3");
     // A unit of the last place beyond +1 going west (natively): the full turn, not 0.0.
     EXPECT_EQ(Results("RK99WW29FW", "RR99WX25EK").substr(0, 12), "360.0 4201.4");
-    // Two points on the (program's) pole at different longitudes: no distance, and 0/0 in
-    // the bearing's argument, which stays NaN through the arc cosine and shows as 0.0.
+    // Two points on the pole at different longitudes: no distance, and 0/0 in the bearing's
+    // argument, which stays NaN through the arc cosine. No locator names the pole ("S" is
+    // off the grid), so no pair of locators reaches the formulas with it.
     const locatrix::BearingTrace pole = Trace("AS00AA00AA", "JS00AA00AA");
     EXPECT_EQ(pole.c.d, 0.0);
     EXPECT_TRUE(std::isnan(pole.arg));
     EXPECT_TRUE(std::isnan(pole.t));
-    EXPECT_EQ(Results("AS00AA00AA", "JS00AA00AA"), "0.0 0.0 0.0 0.0");
+    EXPECT_EQ(Results("AS00AA00AA", "JS00AA00AA"), "refused");
 }
 
 TEST(PathCalc, RoundValueRoundsHalvesAwayFromZeroWithATolerance)

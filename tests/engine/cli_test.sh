@@ -35,14 +35,15 @@ check() {
 
 check "a result: stdout, exit 0" "52.520833 13.375000 JO62QM||0" dms 52 31 15 N 13 22 30 E
 check "a refusal: the window's text on stderr, exit 1" "|Please enter Longitude|1" decimal 0 ""
-check "a request of the wrong form: exit 2" "|locatrix-cli: unknown command: bearing
+check "a request of the wrong form: exit 2" "|locatrix-cli: unknown command: \"bearing\"
 Try 'locatrix-cli --help'.|2" bearing JO62QM KO85TS
 check "no arguments: the help on stderr, exit 2" "|Usage: locatrix-cli *|2"
 check "--help: the forms on stdout, exit 0" \
     "Usage: locatrix-cli *dms LATDEG*decimal LAT LON*locator LOCATOR*distance LOCATOR1 LOCATOR2*--chars*--batch*\
 decimal degrees \"%f\"*minutes \"%.0f\"*seconds \"%.2f\"*distances \"%.1f\"*\
 latitude degrees missing or 90 or more*\"Please enter Latitude Degrees\"*\
-seconds missing or 60 or more*beyond 180 \"Please enter Longitude\"*\"Please enter second location\"*||0" \
+seconds missing count as 0, 60 or more*\"Please enter Latitude Seconds\"*beyond 180 \"Please enter Longitude\"*\"Please enter second location\"*\
+Exit status: 0 done; 1 *; 2 *; 3 standard input could not be read or standard*||0" \
     locator JO62QM --help
 check "--batch with a request on the command line: exit 2" "|locatrix-cli: --batch takes*|2" --batch locator JO62QM
 
@@ -54,7 +55,7 @@ printf 'locator KO85TS' >>"$scratch/in"
 check "a batch with bad lines: exit 1, nothing on stderr" "JO62QM80 52 30 0.00 N 13 24 0.00 E
 error: Please enter Latitude Degrees
 
-error: unknown command: nonsense
+error: unknown command: \"nonsense\"
 JJ11AA00AA 1 0 0.00 N 2 0 0.00 E
 JJ11AA00 1 0 0.00 N 2 0 0.00 E
 55.770833 55 46 15.00 N 37.625000 37 37 30.00 E||1" --chars 8 --batch
@@ -121,6 +122,36 @@ check_bytes "adif: the log back with DISTANCE, line ends untouched" "$scratch/wa
 check "adif: counts on stderr" "*|adif: 2 QSOs: 1 filled, 0 overwritten, 0 kept (DISTANCE already there), 1 without GRIDSQUARE, 0 without MY_GRIDSQUARE or --from, 0 with a grid that is not a locator|0" adif --from JO62QM
 printf '<CALL:10>DL1X<EOR>' >"$scratch/in"
 check "adif: a malformed log, nothing written, exit 1" "|locatrix-cli: adif: standard input, line 1: field CALL: its length 10 runs past the end of the log; nothing written|1" adif
+# A NUL byte is a byte of its line: each line still gets its own answer, in order. A Ctrl-Z
+# too, which would end a Windows program's input read in text mode.
+printf 'locator \0\nlocator JO62QM\n\0\0\0\n\0\n\032\nlocator JO62QM\n' >"$scratch/in"
+check "a batch with NUL bytes: one line out per line in" "error: a request holds no control bytes: \"\\\\x00\"
+52.520833 52 31 15.00 N 13.375000 13 22 30.00 E
+error: a request holds no control bytes: \"\\\\x00\"
+error: a request holds no control bytes: \"\\\\x00\"
+error: a request holds no control bytes: \"\\\\x1A\"
+52.520833 52 31 15.00 N 13.375000 13 22 30.00 E||1" --batch
+
+# Reading and writing failures: a message and exit 3, never a silent 0 or a refusal's 1.
+# Native only: Wine's view of a directory, a closed descriptor or a full device differs.
+if [ $# -eq 1 ]; then
+    check_io() {
+        local what=$1 wanted=$2 rc got
+        shift 2
+        got=$(eval "\"\${cli[@]}\" $*" 2>&1 >/dev/null; echo "|$?")
+        # shellcheck disable=SC2053
+        if [[ $got != $wanted ]]; then
+            printf 'FAIL: %s\n  got:    %q\n  wanted: %q\n' "$what" "$got" "$wanted"
+            failures=$((failures + 1))
+        fi
+    }
+    check_io "--batch reading a directory" "locatrix-cli: reading standard input failed*|3" '--batch <"$scratch"'
+    check_io "--batch with standard input closed" "locatrix-cli: reading standard input failed*|3" '--batch <&-'
+    check_io "a result to a full device" "locatrix-cli: writing standard output failed*|3" 'decimal 1 2 >/dev/full'
+    check_io "--help to a full device" "locatrix-cli: writing standard output failed*|3" '--help >/dev/full'
+    check_io "a batch to a full device" "locatrix-cli: writing standard output failed*|3" \
+        '--batch >/dev/full <<<"decimal 1 2"'
+fi
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) failed"
