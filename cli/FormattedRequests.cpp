@@ -147,8 +147,11 @@ int CFormattedRequests::Run(const std::vector<std::string>& words, std::FILE* in
             return r.status;
         }
         const std::string text = Formatted(rest, r, format, header) + "\n";
-        std::fwrite(text.data(), 1, text.size(), out);
-        return std::fflush(out) == 0 ? kExitDone : kExitFile;
+        if (std::fwrite(text.data(), 1, text.size(), out) != text.size() || std::fflush(out) != 0) {
+            std::fprintf(err, "locatrix-cli: writing standard output failed\n");
+            return kExitFile;
+        }
+        return kExitDone;
     }
 
     // --batch: the other options set the batch's locator length, as in the text format.
@@ -177,8 +180,14 @@ int CFormattedRequests::Run(const std::vector<std::string>& words, std::FILE* in
         text += '\n';
         std::fwrite(text.data(), 1, text.size(), out);
     }
-    if (std::fflush(out) != 0 || reader.Failed())
-        return kExitRefused;
+    if (std::fflush(out) != 0 || std::ferror(out)) {
+        std::fprintf(err, "locatrix-cli: writing standard output failed\n");
+        return kExitFile;
+    }
+    if (reader.Failed()) {
+        std::fprintf(err, "locatrix-cli: reading standard input failed\n");
+        return kExitFile;
+    }
     return status;
 }
 

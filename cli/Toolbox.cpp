@@ -10,6 +10,7 @@
 #include "SquareCommand.h"
 #include "ToolboxOptions.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -63,13 +64,25 @@ void BinaryStdio()
 #endif
 }
 
+// Writes text to stdout and flushes it; false, with the program's message on stderr, when
+// that failed.
+bool WriteOut(const std::string& text)
+{
+    errno = 0;
+    const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
+    const int error = errno;
+    if (written && std::fflush(stdout) == 0)
+        return true;
+    const int reason = error != 0 ? error : errno;
+    std::fprintf(stderr, "locatrix-cli: writing standard output failed%s%s\n", reason != 0 ? ": " : "",
+                 reason != 0 ? std::strerror(reason) : "");
+    return false;
+}
+
 int Finish(const CommandResult& r)
 {
-    std::fwrite(r.out.data(), 1, r.out.size(), stdout);
-    if (std::fflush(stdout) != 0 && r.status == kExitDone) {
-        std::fprintf(stderr, "locatrix-cli: cannot write to standard output\n");
+    if (!WriteOut(r.out) && r.status == kExitDone)
         return kExitFile;
-    }
     std::fputs(r.summary.c_str(), stderr);
     if (!r.err.empty())
         std::fprintf(stderr, "locatrix-cli: %s\n%s", r.err.c_str(),
@@ -83,16 +96,13 @@ bool CToolbox::Run(const std::vector<std::string>& words, int& status)
 {
     for (const std::string& w : words) {
         if (w == "--version") {
-            std::printf("locatrix-cli %s\n", kVersion);
-            status = std::fflush(stdout) == 0 ? kExitDone : kExitFile;
+            status = WriteOut(std::string("locatrix-cli ") + kVersion + "\n") ? kExitDone : kExitFile;
             return true;
         }
     }
     for (const std::string& w : words) {
         if (w == "--help" || w == "-h") {
-            std::fputs(HelpText().c_str(), stdout);
-            std::fputs(CToolbox::kHelpText, stdout);
-            status = std::fflush(stdout) == 0 ? kExitDone : kExitFile;
+            status = WriteOut(HelpText() + CToolbox::kHelpText) ? kExitDone : kExitFile;
             return true;
         }
     }

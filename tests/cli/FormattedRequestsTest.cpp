@@ -66,7 +66,7 @@ TEST(FormattedRequests, BatchesOneLinePerLine)
               "JO62QM80,52,30,0.00,N,13,24,0.00,E\n"
               "JJ11AA00,1,0,0.00,N,2,0,0.00,E\n"
               "\n"
-              "error\nunknown command: nonsense\n"
+              "error\n" + cli::CRecordWriter::CsvField(cli::RunRequest({"nonsense"}, 6).text) + "\n"
               "bearing_deg,distance_mi,distance_km,distance_nmi\n67.4,1000.5,1610.1,869.4\n"
               "locator,lat_whole_deg,lat_min,lat_sec,lat_hemisphere,lon_whole_deg,lon_min,lon_sec,lon_hemisphere\n"
               "JJ11AA00,1,0,0.00,N,2,0,0.00,E\n");
