@@ -8,9 +8,9 @@
 #include "PathCommand.h"
 #include "Requests.h"
 #include "SquareCommand.h"
+#include "StandardOutput.h"
 #include "ToolboxOptions.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -64,24 +64,9 @@ void BinaryStdio()
 #endif
 }
 
-// Writes text to stdout and flushes it; false, with the program's message on stderr, when
-// that failed.
-bool WriteOut(const std::string& text)
-{
-    errno = 0;
-    const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
-    const int error = errno;
-    if (written && std::fflush(stdout) == 0)
-        return true;
-    const int reason = error != 0 ? error : errno;
-    std::fprintf(stderr, "locatrix-cli: writing standard output failed%s%s\n", reason != 0 ? ": " : "",
-                 reason != 0 ? std::strerror(reason) : "");
-    return false;
-}
-
 int Finish(const CommandResult& r)
 {
-    if (!WriteOut(r.out) && r.status == kExitDone)
+    if (!WriteStandardOutput(r.out) && r.status == kExitDone)
         return kExitFile;
     std::fputs(r.summary.c_str(), stderr);
     if (!r.err.empty())
@@ -96,13 +81,13 @@ bool CToolbox::Run(const std::vector<std::string>& words, int& status)
 {
     for (const std::string& w : words) {
         if (w == "--version") {
-            status = WriteOut(std::string("locatrix-cli ") + kVersion + "\n") ? kExitDone : kExitFile;
+            status = WriteStandardOutput(std::string("locatrix-cli ") + kVersion + "\n") ? kExitDone : kExitFile;
             return true;
         }
     }
     for (const std::string& w : words) {
         if (w == "--help" || w == "-h") {
-            status = WriteOut(HelpText() + CToolbox::kHelpText) ? kExitDone : kExitFile;
+            status = WriteStandardOutput(HelpText() + CToolbox::kHelpText) ? kExitDone : kExitFile;
             return true;
         }
     }
