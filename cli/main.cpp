@@ -2,8 +2,9 @@
 #include "Batch.h"
 #include "CommandResult.h"
 #include "Requests.h"
+#include "StandardOutput.h"
+#include "Toolbox.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #ifdef _WIN32
@@ -13,34 +14,19 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-// Writes text to stdout and flushes it; false, with a message on stderr, when that failed.
-bool Print(const std::string& text)
-{
-    errno = 0;
-    const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
-    const int error = errno;
-    if (written && std::fflush(stdout) == 0)
-        return true;
-    const int reason = error != 0 ? error : errno;
-    std::fprintf(stderr, "locatrix-cli: writing standard output failed%s%s\n", reason != 0 ? ": " : "",
-                 reason != 0 ? std::strerror(reason) : "");
-    return false;
-}
-
-} // namespace
-
 int main(int argc, char** argv)
 {
     std::vector<std::string> words(argv + 1, argv + argc);
+    int toolboxStatus = 0;
+    if (cli::CToolbox::Run(words, toolboxStatus))
+        return toolboxStatus;
     if (words.empty()) {
         std::fputs(cli::HelpText().c_str(), stderr);
         return 2;
     }
     for (const std::string& w : words) {
         if (w == "--help" || w == "-h") {
-            return Print(cli::HelpText()) ? cli::kExitDone : cli::kExitFile;
+            return cli::WriteStandardOutput(cli::HelpText()) ? cli::kExitDone : cli::kExitFile;
         }
     }
 
@@ -73,7 +59,7 @@ int main(int argc, char** argv)
     const cli::Result r = cli::RunRequest(words, 6);
     switch (r.status) {
     case cli::kOk:
-        return Print(r.text + '\n') ? cli::kExitDone : cli::kExitFile;
+        return cli::WriteStandardOutput(r.text + '\n') ? cli::kExitDone : cli::kExitFile;
     case cli::kRejected:
         std::fprintf(stderr, "%s\n", r.text.c_str());
         return 1;

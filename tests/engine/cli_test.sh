@@ -66,6 +66,62 @@ check "a clean batch: exit 0" "52.520833 52 31 15.00 N 13.375000 13 22 30.00 E||
 { printf '%70000s' ''; for _ in $(seq 5000); do printf 'distance JO62QM KO85TS\n'; done; } >"$scratch/in"
 check "lines across read blocks" "$(for _ in $(seq 5000); do echo '67.4 1000.5 1610.1 869.4'; done)||0" --batch
 
+# The toolbox commands as processes: their statuses, what goes where, and bytes kept as they
+# are (no carriage returns added, none lost) on every system.
+: >"$scratch/in"
+check "square: a result, exit 0" "JJ00
+south-west: 0.000000 0.000000*||0" square jj00
+check "square: a bad locator named, exit 1" '|locatrix-cli: square: "JO6": a locator has 2, 4, 6, 8, 10 or 12 characters, not 3|1' square JO6
+check "path: a usage error, exit 2" "|locatrix-cli: path takes two places*Try 'locatrix-cli --help'.|2" path JO62QM
+check "an unknown toolbox option, exit 2" "|locatrix-cli: unknown option: --colour*|2" path --colour red A B
+check "an option the command does not take, exit 2" "|locatrix-cli: square does not take --overwrite*|2" square --overwrite JO62
+check "--version" "locatrix-cli [0-9]*||0" --version
+check "map without -o, exit 2" "|locatrix-cli: map writes an SVG file*|2" map JO62QM FN20XR
+
+check "the window's forms in JSON" '{"bearing_deg":67.4,"distance_mi":1000.5,"distance_km":1610.1,"distance_nmi":869.4}||0' \
+    --format json distance JO62QM KO85TS
+check "the window's forms in CSV, a refusal as in text" "|Please enter Latitude|1" --format csv decimal 95 0
+printf 'locator JO62QM\nlocator JO6\n' >"$scratch/in"
+check "a batch in JSON: one object per line" '{"lat_deg":52.520833,*"lon_hemisphere":"E"}
+{"error":"Please enter IARU Locator"}||1' --batch --format=json
+: >"$scratch/in"
+
+# check_bytes WHAT EXPECTED_FILE ARGS...: stdout of the CLI reading $scratch/in, byte for byte.
+check_bytes() {
+    local what=$1 expected=$2
+    shift 2
+    "${cli[@]}" "$@" <"$scratch/in" >"$scratch/out" 2>"$scratch/err"
+    if ! cmp -s "$scratch/out" "$expected"; then
+        printf 'FAIL: %s\n  got:    %q\n  wanted: %q\n' "$what" "$(cat "$scratch/out")" "$(cat "$expected")"
+        failures=$((failures + 1))
+    fi
+}
+# sentence BODY: $BODY*hh with the XOR of BODY's bytes as its checksum.
+sentence() {
+    local body=$1 sum=0 i
+    for ((i = 0; i < ${#body}; i++)); do
+        sum=$((sum ^ $(printf '%d' "'${body:i:1}")))
+    done
+    printf '$%s*%02X' "$body" "$sum"
+}
+# A receiver's stream: CRLF, junk, a bad checksum, a last line without its end.
+{
+    printf 'junk\r\n%s\r\n' "$(sentence GPGGA,1,5231.250,N,01322.500,E,1,08,0.9,5,M,4,M,,)"
+    printf '$GPGGA,1,5231.250,N,01322.500,E,1,08*00\r\n'
+    sentence GNRMC,1,A,5546.250,N,03737.500,E,0,0,230394,,,A
+} >"$scratch/in"
+bad_sum=$(sentence GPGGA,1,5231.250,N,01322.500,E,1,08)
+printf 'JO62QM55\nKO85TS55\n' >"$scratch/want"
+check_bytes "nmea: one locator per fix, LF only" "$scratch/want" nmea --chars 8
+check "nmea: the bad sentence and the counts on stderr" "*|locatrix-cli: nmea: line 3: checksum \\*00, but the sentence sums to \\${bad_sum#*,08}
+nmea: 4 lines: 2 fixes (2 printed), 0 without a fix, 1 bad checksums, 0 malformed, 0 other sentences, 1 other lines|0" nmea
+# A log with CRLF and a lone LF: every byte back, DISTANCE added.
+printf 'header\r\n<EOH>\r\n<CALL:4>DL1X<gridsquare:6:s>KO85TS<EOR>\n<CALL:2>K1<EOR>\r\n' >"$scratch/in"
+printf 'header\r\n<EOH>\r\n<CALL:4>DL1X<gridsquare:6:s>KO85TS<DISTANCE:6>1610.1 <EOR>\n<CALL:2>K1<EOR>\r\n' >"$scratch/want"
+check_bytes "adif: the log back with DISTANCE, line ends untouched" "$scratch/want" adif --from JO62QM
+check "adif: counts on stderr" "*|adif: 2 QSOs: 1 filled, 0 overwritten, 0 kept (DISTANCE already there), 1 without GRIDSQUARE, 0 without MY_GRIDSQUARE or --from, 0 with a grid that is not a locator|0" adif --from JO62QM
+printf '<CALL:10>DL1X<EOR>' >"$scratch/in"
+check "adif: a malformed log, nothing written, exit 1" "|locatrix-cli: adif: standard input, line 1: field CALL: its length 10 runs past the end of the log; nothing written|1" adif
 # A NUL byte is a byte of its line: each line still gets its own answer, in order. A Ctrl-Z
 # too, which would end a Windows program's input read in text mode.
 printf 'locator \0\nlocator JO62QM\n\0\0\0\n\0\n\032\nlocator JO62QM\n' >"$scratch/in"

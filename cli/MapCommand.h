@@ -1,0 +1,14 @@
+// locatrix-cli map A B -o FILE.svg: the great-circle map centred on A.
+#pragma once
+
+#include "CommandResult.h"
+#include "ToolboxOptions.h"
+
+namespace cli {
+
+class CMapCommand {
+public:
+    static CommandResult Run(const ToolboxOptions& options);
+};
+
+} // namespace cli

@@ -1,0 +1,119 @@
+#include "NmeaCommand.h"
+
+#include "CommandResult.h"
+#include "LineReader.h"
+#include "LocatorSquare.h"
+#include "NmeaReader.h"
+#include "Quoted.h"
+#include "RecordWriter.h"
+
+#include <cerrno>
+#include <cstring>
+#include <string>
+
+namespace cli {
+
+namespace {
+
+const std::size_t kLongestLine = 4096;  // NMEA allows 82 bytes; anything longer is junk
+
+struct Counts {
+    long fixes = 0, printed = 0, noFix = 0, badChecksum = 0, malformed = 0, other = 0, junk = 0;
+};
+
+} // namespace
+
+int CNmeaCommand::Run(const ToolboxOptions& o, std::FILE* in, std::FILE* out, std::FILE* err)
+{
+    if (o.values.size() > 1 || o.format == OutputFormat::GeoJson) {
+        std::fprintf(err, "locatrix-cli: nmea reads one FILE or standard input and writes text, csv or json\n"
+                          "Try 'locatrix-cli --help'.\n");
+        return kExitUsage;
+    }
+    std::FILE* file = in;
+    if (!o.values.empty()) {
+        file = std::fopen(o.values[0].c_str(), "rb");
+        if (!file) {
+            std::fprintf(err, "locatrix-cli: nmea: cannot open %s: %s\n", Quoted(o.values[0]).c_str(),
+                         std::strerror(errno));
+            return kExitFile;
+        }
+    }
+    const int decimals = o.precision >= 0 ? o.precision : 6;
+    CLineReader reader(file, kLongestLine);
+    Counts n;
+    std::string line;
+    std::string last;
+    bool header = o.format == OutputFormat::Csv;
+    int status = kExitDone;
+    while (reader.Next(line)) {
+        const std::string::size_type first = line.find('$');
+        if (first == std::string::npos) {
+            n.junk += line.empty() ? 0 : 1;
+            continue;
+        }
+        // Junk before a sentence, or a sentence cut short by the next one: each "$" starts one.
+        for (std::string::size_type at = first; at != std::string::npos;) {
+            const std::string::size_type next = line.find('$', at + 1);
+            const std::string sentence = line.substr(at, next == std::string::npos ? std::string::npos : next - at);
+            at = next;
+            LatLon fix{0, 0};
+            std::string why;
+            switch (CNmeaReader::ReadSentence(sentence, fix, why)) {
+            case NmeaOutcome::Fix:
+                break;
+            case NmeaOutcome::NoFix:
+                ++n.noFix;
+                continue;
+            case NmeaOutcome::Other:
+                ++n.other;
+                continue;
+            case NmeaOutcome::BadChecksum:
+                ++n.badChecksum;
+                std::fprintf(err, "locatrix-cli: nmea: line %ld: %s\n", reader.GetLineNumber(), why.c_str());
+                continue;
+            case NmeaOutcome::Malformed:
+                ++n.malformed;
+                std::fprintf(err, "locatrix-cli: nmea: line %ld: %s\n", reader.GetLineNumber(), why.c_str());
+                continue;
+            }
+            ++n.fixes;
+            const std::string locator = CLocatorSquare::Encode(fix.Latitude, fix.Longitude, o.chars);
+            if (o.changes && locator == last)
+                continue;
+            last = locator;
+            ++n.printed;
+            std::string text = locator + "\n";
+            if (o.format != OutputFormat::Text) {
+                CRecordWriter r;
+                r.AddNumberText("line", std::to_string(reader.GetLineNumber()));
+                r.AddText("locator", locator);
+                r.AddNumber("lat_deg", fix.Latitude, decimals);
+                r.AddNumber("lon_deg", fix.Longitude, decimals);
+                text = o.format == OutputFormat::Json ? r.Json() + "\n" : (header ? r.CsvHeader() : "") + r.CsvRow();
+                header = false;
+            }
+            std::fwrite(text.data(), 1, text.size(), out);
+            // Whoever follows a live receiver wants each locator when it is there.
+            if (std::fflush(out) != 0) {
+                std::fprintf(err, "locatrix-cli: nmea: cannot write the output\n");
+                status = kExitFile;
+                break;
+            }
+        }
+        if (status != kExitDone)
+            break;
+    }
+    if (reader.Failed()) {
+        std::fprintf(err, "locatrix-cli: nmea: read error after line %ld\n", reader.GetLineNumber());
+        status = kExitFile;
+    }
+    if (file != in)
+        std::fclose(file);
+    std::fprintf(err, "nmea: %ld lines: %ld fixes (%ld printed), %ld without a fix, %ld bad checksums, "
+                      "%ld malformed, %ld other sentences, %ld other lines\n",
+                 reader.GetLineNumber(), n.fixes, n.printed, n.noFix, n.badChecksum, n.malformed, n.other, n.junk);
+    return status;
+}
+
+} // namespace cli

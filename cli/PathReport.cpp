@@ -1,0 +1,61 @@
+#include "PathReport.h"
+
+namespace cli {
+
+CPathReport::CPathReport(const Place& from, const Place& to, double radiusKm)
+    : m_from(from), m_to(to), m_dRadiusKm(radiusKm > 0 ? radiusKm : locatrix::kNauticalMileSphereKm),
+      m_circle(from.point, to.point)
+{
+}
+
+double CPathReport::GetKm(bool longPath) const
+{
+    return (longPath ? m_circle.GetLongAngle() : m_circle.GetAngle()) * m_dRadiusKm;
+}
+
+std::string CPathReport::Bearing(double degrees, int decimals)
+{
+    std::string text = CRecordWriter::Number(degrees, decimals);
+    if (text.compare(0, 3, "360") == 0)
+        text = CRecordWriter::Number(0.0, decimals);
+    return text;
+}
+
+std::string CPathReport::Summary(bool longPath, int decimals) const
+{
+    CRecordWriter figures;
+    AddFigures(figures, longPath, "", decimals);
+    return figures.Value(0) + " deg, " + figures.Value(1) + " km, " + figures.Value(2) + " mi, " + figures.Value(3) + " nmi";
+}
+
+std::string CPathReport::Text(int decimals) const
+{
+    return m_from.name + " to " + m_to.name + "\nshort path: " + Summary(false, decimals)
+         + "\nlong path: " + Summary(true, decimals) + "\n";
+}
+
+CRecordWriter CPathReport::Record(int decimals) const
+{
+    CRecordWriter r;
+    r.AddText("from", m_from.name);
+    r.AddText("to", m_to.name);
+    r.AddNumber("from_lat_deg", m_from.point.Latitude, 6);
+    r.AddNumber("from_lon_deg", m_from.point.Longitude, 6);
+    r.AddNumber("to_lat_deg", m_to.point.Latitude, 6);
+    r.AddNumber("to_lon_deg", m_to.point.Longitude, 6);
+    r.AddNumber("radius_km", m_dRadiusKm, 3);
+    AddFigures(r, false, "short_", decimals);
+    AddFigures(r, true, "long_", decimals);
+    return r;
+}
+
+void CPathReport::AddFigures(CRecordWriter& r, bool longPath, const std::string& p, int decimals) const
+{
+    const double km = GetKm(longPath);
+    r.AddNumberText(p + "bearing_deg", Bearing(longPath ? m_circle.GetLongBearing() : m_circle.GetBearing(), decimals));
+    r.AddNumber(p + "km", km, decimals);
+    r.AddNumber(p + "mi", km / locatrix::kKmPerStatuteMile, decimals);
+    r.AddNumber(p + "nmi", km / locatrix::kKmPerNauticalMile, decimals);
+}
+
+} // namespace cli

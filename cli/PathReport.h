@@ -1,0 +1,38 @@
+// Short and long path between two places on a sphere of a given radius: bearings and
+// distances in kilometres, statute miles and nautical miles, as text or as named fields.
+#pragma once
+
+#include "GreatCircle.h"
+#include "Place.h"
+#include "RecordWriter.h"
+
+#include <string>
+
+namespace cli {
+
+class CPathReport {
+public:
+    // radiusKm 0: the sphere on which a nautical mile is a minute of arc.
+    CPathReport(const Place& from, const Place& to, double radiusKm);
+
+    const CGreatCircle& GetCircle() const { return m_circle; }
+    double GetKm(bool longPath) const;
+
+    // "67.3 deg, 1610.6 km, 1000.8 mi, 869.7 nmi" for the short or the long path.
+    std::string Summary(bool longPath, int decimals) const;
+    std::string Text(int decimals) const;
+    CRecordWriter Record(int decimals) const;
+    // PREFIXbearing_deg, PREFIXkm, PREFIXmi, PREFIXnmi of the short or the long path.
+    void AddFigures(CRecordWriter& record, bool longPath, const std::string& prefix, int decimals) const;
+
+    // A bearing with decimals decimals; one that rounds to 360 is written as 0.
+    static std::string Bearing(double degrees, int decimals);
+
+private:
+    Place m_from;
+    Place m_to;
+    double m_dRadiusKm;
+    CGreatCircle m_circle;
+};
+
+} // namespace cli

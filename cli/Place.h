@@ -1,0 +1,21 @@
+// One end of a path: a locator of 2 to 12 characters (standing for its centre) or a position
+// LAT,LON in signed decimal degrees.
+#pragma once
+
+#include "LocatorCodec.h"
+
+#include <string>
+
+namespace cli {
+
+struct Place {
+    std::string name;   // the locator in upper case, or LAT,LON as given
+    LatLon point;
+};
+
+// False, with why naming what is wrong, for anything else.
+bool ReadPlace(const std::string& text, Place& place, std::string& why);
+// A locator only.
+bool ReadLocatorPlace(const std::string& text, Place& place, std::string& why);
+
+} // namespace cli

@@ -1,0 +1,91 @@
+#include "RecordWriter.h"
+
+#include "NumberText.h"
+
+#include <cstdio>
+
+namespace cli {
+
+void CRecordWriter::AddText(const std::string& name, const std::string& value)
+{
+    m_fields.push_back(Field{name, value, false});
+}
+
+void CRecordWriter::AddNumber(const std::string& name, double value, int decimals)
+{
+    AddNumberText(name, Number(value, decimals));
+}
+
+void CRecordWriter::AddNumberText(const std::string& name, const std::string& number)
+{
+    m_fields.push_back(Field{name, number, true});
+}
+
+std::string CRecordWriter::Number(double value, int decimals)
+{
+    // "-0.0" is a number to JSON, but a reader would see a sign where there is none.
+    std::string text = FormatFixed(value, decimals);
+    if (text.find_first_not_of("-0.") == std::string::npos && !text.empty() && text[0] == '-')
+        text.erase(0, 1);
+    return text;
+}
+
+std::string CRecordWriter::CsvHeader() const
+{
+    std::string out;
+    for (const Field& f : m_fields)
+        out += (out.empty() ? "" : ",") + CsvField(f.name);
+    return out + "\n";
+}
+
+std::string CRecordWriter::CsvRow() const
+{
+    std::string out;
+    for (std::size_t i = 0; i < m_fields.size(); ++i)
+        out += (i ? "," : "") + CsvField(m_fields[i].value);
+    return out + "\n";
+}
+
+std::string CRecordWriter::Json() const
+{
+    std::string out = "{";
+    for (std::size_t i = 0; i < m_fields.size(); ++i) {
+        const Field& f = m_fields[i];
+        out += (i ? "," : "") + JsonString(f.name) + ":" + (f.number ? f.value : JsonString(f.value));
+    }
+    return out + "}";
+}
+
+std::string CRecordWriter::CsvField(const std::string& text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string::npos)
+        return text;
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    return out + "\"";
+}
+
+std::string CRecordWriter::JsonString(const std::string& text)
+{
+    std::string out = "\"";
+    for (char c : text) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (u < 0x20 || u >= 0x7F) {  // single-byte text: bytes above 127 as Latin-1
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", u);
+            out += escape;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+} // namespace cli

@@ -1,0 +1,113 @@
+// libFuzzer target for the toolbox's readers and writers: the same bytes as locator squares,
+// path ends, command words, an NMEA sentence, an ADIF log and a result line of the window's
+// forms, and through the CSV, JSON and GeoJSON writers. Built with AddressSanitizer and
+// UndefinedBehaviorSanitizer.
+#include "AdifLog.h"
+#include "FormattedRequests.h"
+#include "GeoJsonWriter.h"
+#include "GreatCircle.h"
+#include "LocatorSquare.h"
+#include "NmeaReader.h"
+#include "PathReport.h"
+#include "Place.h"
+#include "Quoted.h"
+#include "RecordWriter.h"
+#include "ToolboxOptions.h"
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+void Check(bool ok)
+{
+    if (!ok)
+        std::abort();
+}
+
+bool Printable(const std::string& text)
+{
+    for (char c : text)
+        if (c < 0x20 || c > 0x7E)
+            return false;
+    return true;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string all(reinterpret_cast<const char*>(data), size);
+
+    CLocatorSquare square;
+    std::string why;
+    if (square.SetLocator(all, why)) {
+        const LatLon c = square.GetCentre();
+        Check(square.GetSouth() < c.Latitude && c.Latitude < square.GetNorth());
+        Check(square.GetWest() < c.Longitude && c.Longitude < square.GetEast());
+        Check(CLocatorSquare::Encode(c.Latitude, c.Longitude, static_cast<int>(all.size())) == square.GetLocator());
+        cli::CRecordWriter properties;
+        properties.AddText("locator", square.GetLocator());
+        Check(cli::CGeoJsonWriter::Square(square, properties).find("Polygon") != std::string::npos);
+    }
+
+    // Words at blanks: the command line of a toolbox command, and two path ends.
+    std::vector<std::string> words(1);
+    for (char ch : all) {
+        if (ch == ' ')
+            words.emplace_back();
+        else
+            words.back() += ch;
+    }
+    cli::ToolboxOptions options;
+    std::string error;
+    if (cli::ReadToolboxOptions(words, options, error))
+        Check(options.chars % 2 == 0 && options.chars >= 2 && options.chars <= 12 && options.radiusKm >= 0);
+    cli::Place ends[2];
+    if (words.size() >= 2 && cli::ReadPlace(words[0], ends[0], why) && cli::ReadPlace(words[1], ends[1], why)) {
+        const cli::CPathReport report(ends[0], ends[1], options.radiusKm);
+        Check(report.GetKm(false) >= 0 && report.GetKm(false) <= report.GetKm(true) + 1e-6);
+        const cli::CRecordWriter record = report.Record(3);
+        Check(Printable(record.Json()));
+        const CGreatCircle& c = report.GetCircle();
+        const std::vector<LatLon> line = CGreatCircle::Sample(ends[0].point, c.GetBearing(), c.GetAngle(), 0.1);
+        Check(cli::CGeoJsonWriter::LineFeature(line, record).find("LineString") != std::string::npos);
+        for (const std::vector<LatLon>& part : cli::CGeoJsonWriter::SplitAtAntimeridian(line))
+            for (std::size_t i = 1; i < part.size(); ++i)
+                Check(std::fabs(part[i].Longitude - part[i - 1].Longitude) <= 180);
+    }
+
+    LatLon fix{0, 0};
+    if (cli::CNmeaReader::ReadSentence(all, fix, why) == cli::NmeaOutcome::Fix)
+        Check(std::fabs(fix.Latitude) <= 90 && std::fabs(fix.Longitude) <= 180);
+
+    // Filling twice changes nothing the second time: what was added is kept.
+    cli::CAdifLog log("JO62QM", false, 0, 1);
+    std::string once, twice, warnings;
+    if (log.Fill(all, once, warnings, error)) {
+        Check(once.size() >= all.size());
+        const cli::AdifCounts first = log.GetCounts();
+        Check(log.Fill(once, twice, warnings, error));
+        Check(twice == once);
+        Check(log.GetCounts().kept == first.kept + first.filled);
+    } else {
+        Check(once.empty() && !error.empty());
+    }
+
+    // A result line of each of the window's forms into named fields.
+    for (const char* command : {"dms", "decimal", "locator", "distance"}) {
+        cli::CRecordWriter record;
+        if (cli::CFormattedRequests::Fields(command, all, record))
+            Check(record.Json().front() == '{' && record.CsvHeader().back() == '\n');
+    }
+
+    Check(Printable(cli::CRecordWriter::JsonString(all)));
+    const std::string csv = cli::CRecordWriter::CsvField(all);
+    Check(csv == all || (csv.front() == '"' && csv.back() == '"'));
+    Check(Printable(cli::Quoted(all)));
+    return 0;
+}
