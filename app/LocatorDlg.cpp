@@ -231,7 +231,7 @@ void CLocatorDlg::RunCommand(Outcome (*pfnCommand)(CForm&))
         ::SetFocus(GetDlgItem(ControlOf(outcome.focus)));
     }
     else if (outcome.kind == Outcome::kDone)
-        SaveSettings(m_strSettingsKeyPath, outcome.saved);
+        SaveSettings(m_strSettingsKeyPath, SavedValues(form, outcome));
 }
 
 void CLocatorDlg::RunReset(void (*pfnReset)(CForm&))

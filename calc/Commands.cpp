@@ -9,7 +9,6 @@
 #include <initializer_list>
 #include <string>
 #include <utility>
-#include <vector>
 
 const char kLatitudeRefused[] = "Latitude not accepted";
 const char kLongitudeRefused[] = "Longitude not accepted";
@@ -72,10 +71,11 @@ std::string Shown(double value, int decimals)
     return text;
 }
 
-Outcome Done(SettingValues saved)
+Outcome Done(SavedGroup saved, unsigned zeroedBoxes = 0)
 {
     Outcome outcome;
-    outcome.saved = std::move(saved);
+    outcome.saved = saved;
+    outcome.zeroedBoxes = zeroedBoxes;
     return outcome;
 }
 
@@ -193,14 +193,14 @@ double CheckLimit(Box box)
 Outcome CalculateDms(CForm& form)
 {
     // A missing seconds box counts as zero: shown as "0.00", saved as the "0" that was used.
-    std::vector<Box> zeroed;
+    unsigned zeroed = 0;
     for (const auto& check : kDmsChecks) {
         const std::string& text = form.Text(check.box);
         if (!text.empty() && std::abs(IntegerValue(text)) < check.limit)
             continue;
         if (!text.empty() || !check.zeroWhenMissing)
             return Complain(check.box);
-        zeroed.push_back(check.box);
+        zeroed |= 1u << static_cast<int>(check.box);
         form.Text(check.box) = Shown(0, kSeconds);
     }
 
@@ -216,19 +216,10 @@ Outcome CalculateDms(CForm& form)
                                RealValue(form.Text(Box::LongitudeSecond)), longitudeWorld))
         return Refuse(kLongitudeRefused);
 
-    SettingValues saved;
-    AddTexts(saved, form,
-             {Box::LatitudeDegree, Box::LatitudeMinute, Box::LatitudeSecond, Box::LongitudeDegree,
-              Box::LongitudeMinute, Box::LongitudeSecond});
-    for (auto& [name, text] : saved.texts)
-        for (Box box : zeroed)
-            if (name == SettingName(box))
-                text = "0";
-    AddChoices(saved, form, {List::LatitudeWorld, List::LongitudeWorld, List::LocatorChars});
     form.Text(Box::LatitudeDecimal) = Shown(point.GetLatitude(), kDecimalDegrees);
     form.Text(Box::LongitudeDecimal) = Shown(point.GetLongitude(), kDecimalDegrees);
     ShowLocator(form, point.GetLocator());
-    return Done(std::move(saved));
+    return Done(SavedGroup::Dms, zeroed);
 }
 
 Outcome CalculateDecimal(CForm& form)
@@ -248,13 +239,10 @@ Outcome CalculateDecimal(CForm& form)
     if (!point.SetLongitude(longitude))
         return Refuse(kLongitudeRefused);
 
-    SettingValues saved;
-    AddTexts(saved, form, {Box::LatitudeDecimal, Box::LongitudeDecimal});
-    AddChoices(saved, form, {List::LocatorChars});
     ShowLocator(form, point.GetLocator());
     ShowLatitudeParts(form, point, latitude < 0);
     ShowLongitudeParts(form, point, longitude < 0);
-    return Done(std::move(saved));
+    return Done(SavedGroup::Decimal);
 }
 
 Outcome CalculateLocator(CForm& form)
@@ -266,14 +254,11 @@ Outcome CalculateLocator(CForm& form)
     if (!point.SetLocator(locator))
         return Refuse(kLocatorRefused);
 
-    SettingValues saved;
-    AddTexts(saved, form, {Box::Locator});
-    AddChoices(saved, form, {List::LocatorChars});
     form.Text(Box::LatitudeDecimal) = Shown(point.GetLatitude(), kDecimalDegrees);
     ShowLatitudeParts(form, point, point.GetLatitude() < 0);
     form.Text(Box::LongitudeDecimal) = Shown(point.GetLongitude(), kDecimalDegrees);
     ShowLongitudeParts(form, point, point.GetLongitude() < 0);
-    return Done(std::move(saved));
+    return Done(SavedGroup::Locator);
 }
 
 Outcome CalculateDistance(CForm& form)
@@ -291,9 +276,7 @@ Outcome CalculateDistance(CForm& form)
     form.Text(Box::Kilometers) = Shown(path.GetKilometers(), kDistances);
     form.Text(Box::NauticalMiles) = Shown(path.GetNauticalMiles(), kDistances);
 
-    SettingValues saved;
-    AddTexts(saved, form, {Box::Location1, Box::Location2});
-    return Done(std::move(saved));
+    return Done(SavedGroup::Distance);
 }
 
 void ResetPosition(CForm& form)
@@ -309,4 +292,34 @@ void ResetDistance(CForm& form)
 {
     Empty(form, {Box::Location1, Box::Location2, Box::Bearing, Box::StatuteMiles, Box::Kilometers,
                  Box::NauticalMiles});
+}
+
+SettingValues SavedValues(const CForm& form, const Outcome& outcome)
+{
+    SettingValues saved;
+    switch (outcome.saved) {
+    case SavedGroup::Dms:
+        AddTexts(saved, form,
+                 {Box::LatitudeDegree, Box::LatitudeMinute, Box::LatitudeSecond, Box::LongitudeDegree,
+                  Box::LongitudeMinute, Box::LongitudeSecond});
+        for (Box box : {Box::LatitudeSecond, Box::LongitudeSecond})
+            if (outcome.zeroedBoxes & (1u << static_cast<int>(box)))
+                for (auto& [name, text] : saved.texts)
+                    if (name == SettingName(box))
+                        text = "0";
+        AddChoices(saved, form, {List::LatitudeWorld, List::LongitudeWorld, List::LocatorChars});
+        break;
+    case SavedGroup::Decimal:
+        AddTexts(saved, form, {Box::LatitudeDecimal, Box::LongitudeDecimal});
+        AddChoices(saved, form, {List::LocatorChars});
+        break;
+    case SavedGroup::Locator:
+        AddTexts(saved, form, {Box::Locator});
+        AddChoices(saved, form, {List::LocatorChars});
+        break;
+    case SavedGroup::Distance:
+        AddTexts(saved, form, {Box::Location1, Box::Location2});
+        break;
+    }
+    return saved;
 }

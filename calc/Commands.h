@@ -6,16 +6,20 @@
 
 #include <string>
 
+// The settings a done command saves: the inputs of its own kind of calculation.
+enum class SavedGroup { Dms, Decimal, Locator, Distance };
+
 struct Outcome {
     enum Kind {
-        kDone,       // save `saved`
+        kDone,       // save the values SavedValues gives for `saved`
         kComplaint,  // show `text`, then put the focus in `focus`
         kRefused     // the engine refused a value: the window says nothing, `text` says which
     };
     Kind kind = kDone;
     std::string text;
     Box focus = Box::LatitudeDegree;
-    SettingValues saved;
+    SavedGroup saved = SavedGroup::Dms;
+    unsigned zeroedBoxes = 0; // bit per Box: a missing box that counted as 0, and is saved as "0"
 };
 
 Outcome CalculateDms(CForm& form);
@@ -23,6 +27,9 @@ Outcome CalculateDecimal(CForm& form);
 Outcome CalculateLocator(CForm& form);
 Outcome CalculateDistance(CForm& form);
 void ResetPosition(CForm& form);
+// What a done command saves, named as the settings store keeps it: worked out from the form it
+// left only when asked, since the command line saves nothing.
+SettingValues SavedValues(const CForm& form, const Outcome& outcome);
 void ResetDistance(CForm& form);
 
 // What a command says when the box is missing or out of range; empty for boxes it never names.

@@ -41,7 +41,7 @@ std::string Describe(const CForm& form)
     return out;
 }
 
-std::string Describe(const Outcome& outcome)
+std::string Describe(const Outcome& outcome, const CForm& after)
 {
     switch (outcome.kind) {
     case Outcome::kComplaint:
@@ -50,9 +50,10 @@ std::string Describe(const Outcome& outcome)
         return "refused: " + outcome.text;
     default:
         std::string saved = "saved";
-        for (const auto& [name, text] : outcome.saved.texts)
+        const SettingValues values = SavedValues(after, outcome);
+        for (const auto& [name, text] : values.texts)
             saved += " " + name + "=" + text;
-        for (const auto& [name, number] : outcome.saved.numbers)
+        for (const auto& [name, number] : values.numbers)
             saved += " " + name + "=" + std::to_string(number);
         return saved;
     }
@@ -71,7 +72,7 @@ void Check(std::initializer_list<Case> cases)
         CForm form = c.form;
         const std::string before = Describe(form);
         const Outcome outcome = c.pfnCommand(form);
-        EXPECT_EQ(c.outcome, Describe(outcome)) << before;
+        EXPECT_EQ(c.outcome, Describe(outcome, form)) << before;
         EXPECT_EQ(c.after, Describe(form)) << before;
     }
 }
