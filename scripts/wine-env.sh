@@ -21,7 +21,9 @@ LOCATRIX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 LOCATRIX_WINE32_LOADER=${LOCATRIX_WINE32_LOADER:-/usr/lib/wine/wine}
 LOCATRIX_WINE64_LOADER=${LOCATRIX_WINE64_LOADER:-/usr/lib/wine/wine64}
 export WINEDEBUG=${WINEDEBUG:--all}
-export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+# No Mono or Gecko prompts, and no menu builder: it writes menu entries and icons into the
+# user's desktop, and when a prefix is updated it lingers and keeps the server alive.
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}
 
 # Why a loader cannot run, or nothing when it runs: found by running it.
 locatrix_loader_problem() {

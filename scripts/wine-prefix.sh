@@ -28,5 +28,5 @@ cp -f "$fonts"/* "$prefix/drive_c/windows/Fonts/" || fail "could not copy Wine's
     || fail "could not switch off the crash dialog"
 "$LOCATRIX_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 \
     || fail "could not set unmanaged windows"
-wineserver -w
+timeout 120 wineserver -w || fail "Wine's server did not finish within 2 minutes after setting up the prefix"
 touch "$ready"
