@@ -1,5 +1,6 @@
-# Cross build for 32-bit Windows with MinGW-w64: compilers and find-roots only; the build
-# policy (SSE2 doubles, ANSI stdio, static runtime, warnings) lives in the project.
+# Cross build for 32-bit Windows with MinGW-w64: compilers and find-roots only. The build
+# policy lives in the project's CMakeLists.txt: among it -msse2 -mfpmath=sse, so that 32-bit
+# code computes with IEEE doubles as the native build does, never x87 extended precision.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(LOCATRIX_MINGW_PREFIX i686-w64-mingw32)
