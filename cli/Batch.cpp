@@ -7,6 +7,10 @@
 #include <cerrno>
 #include <cstring>
 #include <vector>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 namespace cli {
 
@@ -41,8 +45,12 @@ std::string Because(const char* what, int error)
 
 } // namespace
 
-int RunBatch(std::FILE* in, std::FILE* out, int chars, std::string& failure)
+int RunBatch(std::FILE* in, std::FILE* out, int chars, std::string& failure, const BatchLineWriter& writeLine)
 {
+#ifdef _WIN32
+    // Bytes as they are: in text mode a Ctrl-Z would end the input in the middle of a line.
+    _setmode(_fileno(in), _O_BINARY);
+#endif
     // Read in big blocks and cut at newlines with memchr, not fgets: a NUL byte is a byte
     // like any other here, and never ends or merges lines.
     static char input[1 << 16];
@@ -63,22 +71,27 @@ int RunBatch(std::FILE* in, std::FILE* out, int chars, std::string& failure)
         results.clear();
     };
 
+    auto result = [&](const Result& r) {
+        if (r.status != kOk)
+            status = kExitRefused;
+        if (writeLine)
+            results += writeLine(words, r);
+        else {
+            if (r.status != kOk)
+                results += "error: ";
+            results += r.text;
+        }
+    };
     auto answer = [&](const char* text, std::size_t size) {
         char control = 0;
         if (HoldsControlByte(text, size, control)) {
-            results += "error: a request holds no control bytes: " + Quoted(std::string(1, control));
-            status = kExitRefused;
+            words.clear();
+            result(Result{kRejected, "a request holds no control bytes: " + Quoted(std::string(1, control))});
         } else {
             line.assign(text, size);
             SplitWords(line, words);
-            if (!words.empty()) {
-                const Result r = RunRequest(words, chars);
-                if (r.status != kOk) {
-                    results += "error: ";
-                    status = kExitRefused;
-                }
-                results += r.text;
-            }
+            if (!words.empty())
+                result(RunRequest(words, chars));
         }
         results += '\n';
         if (results.size() >= sizeof input)

@@ -1,7 +1,7 @@
 #include "FormattedRequests.h"
 
 #include "CommandResult.h"
-#include "LineReader.h"
+#include "Batch.h"
 #include "Requests.h"
 #include "ToolboxOptions.h"
 
@@ -164,30 +164,12 @@ int CFormattedRequests::Run(const std::vector<std::string>& words, std::FILE* in
                                    : error.c_str());
         return kExitUsage;
     }
-    CLineReader reader(in, 1 << 20);
-    std::string line;
-    std::vector<std::string> lineWords;
-    int status = kExitDone;
-    while (reader.Next(line)) {
-        SplitWords(line, lineWords);
-        std::string text;
-        if (!lineWords.empty()) {
-            const Result r = RunRequest(lineWords, chars);
-            if (r.status != kOk)
-                status = kExitRefused;
-            text = Formatted(lineWords, r, format, header);
-        }
-        text += '\n';
-        std::fwrite(text.data(), 1, text.size(), out);
-    }
-    if (std::fflush(out) != 0 || std::ferror(out)) {
-        std::fprintf(err, "locatrix-cli: writing standard output failed\n");
-        return kExitFile;
-    }
-    if (reader.Failed()) {
-        std::fprintf(err, "locatrix-cli: reading standard input failed\n");
-        return kExitFile;
-    }
+    std::string failure;
+    const int status = RunBatch(in, out, chars, failure, [&](const std::vector<std::string>& words, const Result& r) {
+        return Formatted(words, r, format, header);
+    });
+    if (status == kExitFile)
+        std::fprintf(err, "locatrix-cli: %s\n", failure.c_str());
     return status;
 }
 

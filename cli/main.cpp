@@ -7,10 +7,6 @@
 
 #include <cstdio>
 #include <cstring>
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#endif
 #include <string>
 #include <vector>
 
@@ -45,10 +41,6 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "locatrix-cli: %s\nTry 'locatrix-cli --help'.\n", error.c_str());
             return 2;
         }
-#ifdef _WIN32
-        // Bytes as they are: in text mode a Ctrl-Z would end the input in the middle of a line.
-        _setmode(_fileno(stdin), _O_BINARY);
-#endif
         std::string failure;
         const int status = cli::RunBatch(stdin, stdout, chars, failure);
         if (status == cli::kExitFile)
