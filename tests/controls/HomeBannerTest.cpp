@@ -19,11 +19,7 @@ TEST(HomeBanner, EmbossesTheSiteNameBottomRightInShadedButtonColours)
     {
         CPixelCanvas canvas(size.cx, size.cy, backdrop);
         ::SelectObject(canvas.m_hDC, wide);
-        TEXTMETRICA metrics = {};
-        ::GetTextMetricsA(canvas.m_hDC, &metrics);
-        ASSERT_EQ(40, metrics.tmAveCharWidth);
         banner.Paint(canvas.m_hDC, canvas.m_rect);
-
         // The face copy comes last and shows whole, the light one 4 pixels left of it and the
         // dark one 8 pixels right, both only where the face copy leaves them room.
         RECT onFace, onLight, onDark;
@@ -36,11 +32,8 @@ TEST(HomeBanner, EmbossesTheSiteNameBottomRightInShadedButtonColours)
         // Nothing but the letters is painted, not even behind them.
         const LONG textArea = (onDark.right - onLight.left) * (onDark.bottom - onFace.top);
         EXPECT_GT(canvas.Count(backdrop), size.cx * size.cy - textArea);
-        if (previous.right)
-        {
-            EXPECT_EQ(previous.right + 60, onDark.right);
-            EXPECT_EQ(previous.bottom + 30, onDark.bottom);
-        }
+        // Anchored at the bottom right: a bigger rectangle moves the text by as much.
+        EXPECT_TRUE(!previous.right || (previous.right + 60 == onDark.right && previous.bottom + 30 == onDark.bottom));
         previous = onDark;
     }
 }
@@ -52,11 +45,10 @@ TEST(HomeBanner, OpensTheHomePageOnEveryRelease)
     CHomeBanner banner;
     banner.SetLinkTarget("https://example.org/home");
     ASSERT_TRUE(banner.SubclassWindow(control));
-    PumpMessages();
     CShellRecorder shell(2); // a failed open is not looked at
     for (LPARAM at : {MAKELPARAM(0, 0), MAKELPARAM(181, 31), MAKELPARAM(0, 0)})
         ::SendMessageA(control, WM_LBUTTONUP, 0, at);
     ASSERT_EQ(3u, shell.m_calls.size());
     for (const auto& call : shell.m_calls)
-        EXPECT_TRUE(call.verb == "open" && call.file == "https://example.org/home" && call.show == SW_SHOWNORMAL) << call.file;
+        EXPECT_TRUE(call.verb == "open" && call.file == "https://example.org/home" && call.show == SW_SHOWNORMAL);
 }

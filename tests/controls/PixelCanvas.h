@@ -24,25 +24,18 @@ struct CPixelCanvas
         const DWORD bgr = m_pBits[y * m_rect.right + x];
         return RGB(GetBValue(bgr), GetGValue(bgr), GetRValue(bgr));
     }
-    // How many pixels hold exactly this colour, the box around them (empty when none) and the
-    // longest horizontal run of them.
-    int Count(COLORREF colour, RECT* bounds = nullptr, int* longestRun = nullptr) const
+    // How many pixels hold exactly this colour, and the box around them (empty when none).
+    int Count(COLORREF colour, RECT* bounds = nullptr) const
     {
-        int count = 0, longest = 0;
+        int count = 0;
         RECT box = {m_rect.right, m_rect.bottom, 0, 0};
         for (LONG y = 0; y < m_rect.bottom; ++y)
-            for (LONG x = 0, run = 0; x < m_rect.right; ++x)
-                if ((run = Pixel(x, y) == colour ? run + 1 : 0))
-                {
-                    ++count;
-                    longest = std::max(longest, int(run));
+            for (LONG x = 0; x < m_rect.right; ++x)
+                if (Pixel(x, y) == colour && ++count)
                     box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
                            std::max(box.bottom, y + 1)};
-                }
         if (bounds)
             *bounds = count ? box : RECT{};
-        if (longestRun)
-            *longestRun = longest;
         return count;
     }
 
