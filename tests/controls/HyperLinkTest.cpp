@@ -89,20 +89,18 @@ TEST(HyperLink, ReadsTheBrowserLinkColoursAsTheBrowserWritesThem)
         {"000000000000000000000010,020,030", kUnset},         // 32 do not
     };
     CScratchKey key;
+    key.Set("Anchor Color Visited", "7,8,9");
     for (const auto& c : cases)
     {
         key.Set("Anchor Color", c.text);
         COLORREF normal = kUnset, hover = kUnset, visited = kUnset;
         CHyperLink::ReadBrowserColors(key.m_strPath.c_str(), normal, hover, visited);
-        EXPECT_TRUE(normal == c.colour && hover == c.colour && visited == kUnset) << c.text;
+        EXPECT_TRUE(normal == c.colour && hover == c.colour && visited == RGB(7, 8, 9)) << c.text;
     }
-    // No key, then only the visited colour.
-    COLORREF normal = kNormal, hover = kHover, visited = kVisited;
+    COLORREF normal = kNormal, hover = kHover, visited = kVisited; // no key: all stay
     key.Clear();
     CHyperLink::ReadBrowserColors(key.m_strPath.c_str(), normal, hover, visited);
-    key.Set("Anchor Color Visited", "7,8,9");
-    CHyperLink::ReadBrowserColors(key.m_strPath.c_str(), normal, hover, visited);
-    EXPECT_TRUE(normal == kNormal && hover == kHover && visited == RGB(7, 8, 9));
+    EXPECT_TRUE(normal == kNormal && hover == kHover && visited == kVisited);
 }
 
 TEST(HyperLink, ShowsHandCursorsAndATipFedByRelayedMessagesAndReleasesThem)
