@@ -93,9 +93,7 @@ TEST(AdifLog, MalformedLogsAreRefusedWithLineAndField)
 TEST(AdifCommand, WritesTheWholeFileOrNothing)
 {
     const std::string path = testing::TempDir() + "locatrix_adif_test.adi";
-    {
-        std::ofstream(path, std::ios::binary) << "<CALL:4>DL1X<GRIDSQUARE:4>KO85<EOR>\n";
-    }
+    std::ofstream(path, std::ios::binary) << "<CALL:4>DL1X<GRIDSQUARE:4>KO85<EOR>\n";
     cli::ToolboxOptions o;
     o.values = {path};
     o.output = path;   // in place
@@ -107,9 +105,7 @@ TEST(AdifCommand, WritesTheWholeFileOrNothing)
     EXPECT_NE(r.summary.find("adif: 1 QSOs: 1 filled"), std::string::npos) << r.summary;
 
     // A log that turns out malformed halfway leaves the output file as it was.
-    {
-        std::ofstream(path, std::ios::binary) << "<CALL:4>DL1X<GRIDSQUARE:4>KO85<EOR>\n<CALL:9>X";
-    }
+    std::ofstream(path, std::ios::binary) << "<CALL:4>DL1X<GRIDSQUARE:4>KO85<EOR>\n<CALL:9>X";
     const std::string before = ReadFile(path);
     r = cli::CAdifCommand::Run(o);
     EXPECT_EQ(r.status, 1);

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -54,12 +55,9 @@ TEST(ToolboxOptions, RefusedWithTheOptionNamed)
     // Values may look like negative numbers; options take both spellings.
     const cli::ToolboxOptions o =
         Options({"-33.9,151.2", "--radius=6371", "--precision", "3", "--chars=12", "-o", "out.svg", "--changes", "x"});
-    EXPECT_EQ(o.values, (std::vector<std::string>{"-33.9,151.2", "x"}));
-    EXPECT_EQ(o.radiusKm, 6371);
-    EXPECT_EQ(o.precision, 3);
-    EXPECT_EQ(o.chars, 12);
-    EXPECT_EQ(o.output, "out.svg");
-    EXPECT_TRUE(o.changes);
+    EXPECT_EQ(std::tie(o.values, o.radiusKm, o.precision, o.chars, o.output, o.changes),
+              std::make_tuple(std::vector<std::string>{"-33.9,151.2", "x"}, 6371.0, 3, 12, std::string("out.svg"),
+                              true));
 }
 
 TEST(SquareCommand, FormatsAndRefusals)

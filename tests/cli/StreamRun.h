@@ -3,9 +3,7 @@
 #pragma once
 
 #include <cstdio>
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 
 struct StreamRun {
@@ -40,8 +38,6 @@ inline StreamRun RunOnStreams(const std::string& input, const std::function<int(
 
 inline std::string ReadFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    return file ? ReadAll(file) : std::string();
 }

@@ -72,7 +72,8 @@ printf 'x\r\n$GPGGA,1,5231.250,N,01322.500,E,1,08,0.9,5,M,4,M,,*46\r\n' >"$scrat
 check "nmea from standard input: the fix on stdout, the counts on stderr" \
     "JO62QM|nmea: 2 lines: 1 fixes (1 printed)*1 other lines|0" nmea
 printf '<CALL:10>DL1X<EOR>' >"$scratch/in"
-check "adif: a malformed log from standard input, nothing written, exit 1" "|locatrix-cli: adif: standard input, line 1: field CALL: its length 10 runs past the end of the log; nothing written|1" adif
+check "adif: a malformed log from standard input, nothing written, exit 1" \
+    "|locatrix-cli: adif: standard input, line 1: field CALL: *; nothing written|1" adif
 
 # Native only: reading and writing failures give a message and exit 3, never a silent 0 or a
 # refusal's 1 (Wine's view of a directory or a full device differs); and the map is XML.
