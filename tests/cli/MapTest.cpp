@@ -30,9 +30,7 @@ TEST(SvgMap, KnownPointsLandWhereTheyBelong)
         double dx, dy;  // from the centre, in pixels, y down
     } const cases[] = {
         {{0, 90}, r / 2, 0},  // east, a quarter round: half way to the rim
-        {{0, -90}, -r / 2, 0},
         {{90, 0}, 0, -r / 2},  // north is up
-        {{-90, 0}, 0, r / 2},
         {{0, 60}, r / 3, 0},
         {{-45, 0}, 0, r / 4},
     };
