@@ -1,9 +1,17 @@
 #!/usr/bin/env bash
 # locatrix-cli as a process: what goes to stdout and stderr, the exit codes, --help, the batch
-# mode and the toolbox commands on standard input. The texts are the in-process tests'.
-# cli_test.sh [EMULATOR] CLI   (the emulator runs the Windows build under Wine)
+# mode and the toolbox commands on standard input and files. The texts are the in-process
+# tests'. Given the Windows build too, every case must give the same bytes there: written
+# files and the toolbox's standard output byte for byte (the window's result lines may end in
+# CR LF there), messages (without CRs) and exit codes alike.
+#   cli_test.sh CLI    or    cli_test.sh NATIVE_CLI EMULATOR WINDOWS_CLI
 set -uo pipefail
-cli=("$@")
+native=$1
+windows=("${@:2}")
+if [ ! -x "$native" ]; then
+    echo "cli_test.sh: $native is missing (scripts/build.sh builds build/native before build/win32)"
+    exit 1
+fi
 failures=0
 scratch=$(mktemp -d)
 cleanup() { rm -rf "$scratch"; }
@@ -11,8 +19,8 @@ trap cleanup EXIT
 
 # Under Wine without a display, one headless display for the whole script: a display
 # started and stopped around each run leaves Wine's "X connection ... broken" on stderr.
-if [ $# -gt 1 ] && [ -z "${DISPLAY:-}" ] && [ -f "$(dirname "$1")/xvfb-session.sh" ]; then
-    . "$(dirname "$1")/xvfb-session.sh"
+if [ $# -gt 1 ] && [ -z "${DISPLAY:-}" ] && [ -f "$(dirname "$2")/xvfb-session.sh" ]; then
+    . "$(dirname "$2")/xvfb-session.sh"
     start_headless_display
     cleanup() { rm -rf "$scratch"; stop_headless_display; }
 fi
@@ -22,16 +30,36 @@ fail() {
     failures=$((failures + 1))
 }
 
-# check WHAT PATTERN ARGS...: "stdout|stderr|exit code" of the CLI reading $scratch/in, without
-# the Windows build's carriage returns, must match the glob PATTERN.
+# run native|windows ARGS...: the CLI reading $scratch/in into $scratch/SIDE.{out,err,rc,svg}
+# (an argument OUT names the file it writes).
+run() {
+    local side=$1 cli=("$native")
+    shift
+    [ "$side" = windows ] && cli=("${windows[@]}")
+    rm -f "$scratch/$side.svg"
+    "${cli[@]}" "${@/OUT/$scratch/$side.svg}" <"$scratch/in" >"$scratch/$side.out" 2>"$scratch/$side.raw"
+    echo $? >"$scratch/$side.rc"
+    tr -d '\r' <"$scratch/$side.raw" >"$scratch/$side.err"
+    tr -d '\r' <"$scratch/$side.out" >"$scratch/$side.lines"
+}
+
+stdout=lines
+# check WHAT PATTERN ARGS...: "stdout|stderr|exit code" must match the glob PATTERN; the
+# Windows build, when given, must give the same bytes.
 check() {
-    local what=$1 wanted=$2 rc got
+    local what=$1 wanted=$2 got part
     shift 2
-    "${cli[@]}" "$@" <"$scratch/in" >"$scratch/out" 2>"$scratch/err"
-    rc=$?
-    got="$(tr -d '\r' <"$scratch/out")|$(tr -d '\r' <"$scratch/err")|$rc"
+    run native "$@"
+    got="$(<"$scratch/native.out")|$(<"$scratch/native.err")|$(<"$scratch/native.rc")"
     # shellcheck disable=SC2053
     [[ $got == $wanted ]] || fail "$what" "$got" "$wanted"
+    [ ${#windows[@]} -gt 0 ] || return 0
+    run windows "$@"
+    for part in "$stdout" err rc svg; do
+        [ -f "$scratch/native.$part" ] || continue
+        cmp -s "$scratch/native.$part" "$scratch/windows.$part" ||
+            fail "$what: the Windows build's $part" "$(<"$scratch/windows.$part")" "$(<"$scratch/native.$part")"
+    done
 }
 : >"$scratch/in"
 
@@ -44,12 +72,10 @@ check "--help: the forms and the complaints on stdout, exit 0" "Usage: locatrix-
 \"Please enter Latitude Degrees\"*\"Please enter second location\"*Exit status: 0 done; 1 *||0" locator JO62QM --help
 check "--version" "locatrix-cli [0-9]*||0" --version
 check "--batch with a request on the command line: exit 2" "|locatrix-cli: --batch takes*|2" --batch locator JO62QM
-check "the window's forms in JSON" '{"bearing_deg":67.4,"distance_mi":1000.5,"distance_km":1610.1,"distance_nmi":869.4}||0' \
-    --format json distance JO62QM KO85TS
 
 # One line out for each line in, the batch's --chars, a line's own --chars over it, and NUL
 # and Ctrl-Z as bytes of their lines (Ctrl-Z would end a Windows text-mode read).
-printf 'decimal 52.5 13.4\nnonsense\n\n--chars 10 decimal 1 2\nlocator \0\n\032\nlocator KO85TS' >"$scratch/in"
+printf 'decimal 52.5 13.4\r\nnonsense\n\n--chars 10 decimal 1 2\nlocator \0\n\032\nlocator KO85TS' >"$scratch/in"
 check "a batch with bad lines: exit 1, nothing on stderr" "JO62QM80 52 30 0.00 N 13 24 0.00 E
 error: unknown command: \"nonsense\"
 
@@ -60,27 +86,61 @@ error: a request holds no control bytes: \"\\\\x1A\"
 printf 'locator JO62QM\n' >"$scratch/in"
 check "a clean batch: exit 0" "52.520833 52 31 15.00 N 13.375000 13 22 30.00 E||0" --batch
 
-# The toolbox commands: their statuses and what goes where.
-check "square: a result, exit 0" "JJ00
-south-west: 0.000000 0.000000*||0" square jj00
-check "square: a bad locator named, exit 1" '|locatrix-cli: square: "JO6": a locator has 2, 4, 6, 8, 10 or 12 characters, not 3|1' square JO6
+# The window's forms in CSV and JSON, and the toolbox commands: their statuses, what goes
+# where, and many digits alike everywhere.
+stdout=out
+printf 'decimal 52.5 13.4\r\nnonsense\n\nlocator KO85TS' >"$scratch/in"
+check "a batch in CSV" "locator,lat_whole_deg,*error
+\"unknown command: \"\"nonsense\"\"\"
+
+*55.770833,55,46,15.00,N,37.625000,37,37,30.00,E||1" --batch --format csv
+: >"$scratch/in"
+check "the window's forms in JSON" '{"bearing_deg":67.4,"distance_mi":1000.5,"distance_km":1610.1,"distance_nmi":869.4}||0' \
+    --format json distance JO62QM KO85TS
+check "square: a result, exit 0" "JO62QM
+south-west: 52.500000 13.333333*JO
+*RR99XX99XX99
+*||0" square JO62QM jo RR99XX99XX99
+check "square: a bad locator named, exit 1" \
+    '|locatrix-cli: square: "JO6": a locator has 2, 4, 6, 8, 10 or 12 characters, not 3|1' square JO6
+check "path near the antipode" "0,0 to -0.000001,179.999999
+short path: 135.000000072 deg, *||0" path --precision 9 0,0 -0.000001,179.999999
+check "a short path" "*short path: 31.331442023582 deg, 0.000130090651 km*||0" \
+    path --precision 12 52.5,13.4 52.500001,13.400001
+check "path across the antimeridian in GeoJSON" "*MultiLineString*||0" path --format geojson JO62QM BL11
 check "path: a usage error, exit 2" "|locatrix-cli: path takes two places*Try 'locatrix-cli --help'.|2" path JO62QM
 check "an unknown toolbox option, exit 2" "|locatrix-cli: unknown option: --colour*|2" path --colour red A B
-check "an option the command does not take, exit 2" "|locatrix-cli: square does not take --overwrite*|2" square --overwrite JO62
+check "an option the command does not take, exit 2" \
+    "|locatrix-cli: square does not take --overwrite*|2" square --overwrite JO62
 check "map without -o, exit 2" "|locatrix-cli: map writes an SVG file*|2" map JO62QM FN20XR
-printf 'x\r\n$GPGGA,1,5231.250,N,01322.500,E,1,08,0.9,5,M,4,M,,*46\r\n' >"$scratch/in"
-check "nmea from standard input: the fix on stdout, the counts on stderr" \
-    "JO62QM|nmea: 2 lines: 1 fixes (1 printed)*1 other lines|0" nmea
+check "map: the file, nothing on stdout" "||0" map JO62QM PF95 -o OUT
+# Native only: the map is XML as a reader sees it.
+if [ $# -eq 1 ]; then
+    command -v xmllint >/dev/null || fail "xmllint is missing: scripts/setup.sh installs libxml2-utils" "" ""
+    xmllint --noout "$scratch/native.svg" || fail "map: a well-formed SVG file" "$?" 0
+fi
+
+printf 'x\r\n$GPGGA,1,5231.250,N,01322.500,E,1,08,0.9,5,M,4,M,,*46\r\n$GNGLL,3352.000,S,15112.000,E,2,A,A*00\r\n' \
+    >"$scratch/in"
+printf '$GPRMC,1,A,5546.250,N,03737.500,E,0,0,230394,,,A' >>"$scratch/in"
+check "nmea from standard input: fixes on stdout, bad sentences and the counts on stderr" \
+    "JO62QM55AA|locatrix-cli: nmea: line 3: checksum \\*00, *line 4: no checksum*nmea: 4 lines: 1 fixes (1 printed)*|0" \
+    nmea --chars 10
+# A log with CRLF and a lone LF: every byte back, DISTANCE added.
+printf 'h\r\n<EOH>\r\n<CALL:4>DL1X<gridsquare:6:s>KO85TS<EOR>\n<CALL:2>K1<EOR>\r\n' >"$scratch/in"
+log=$'h\r\n<EOH>\r\n<CALL:4>DL1X<gridsquare:6:s>KO85TS<DISTANCE:6>1610.1 <EOR>\n<CALL:2>K1<EOR>\r'
+check "adif: the log back with DISTANCE, line ends untouched" "$log|adif: 2 QSOs: 1 filled*|0" adif --from JO62QM
+check "adif: a bad --from, exit 1" '|locatrix-cli: adif: --from "JO6": a locator has *|1' adif --from JO6
 printf '<CALL:10>DL1X<EOR>' >"$scratch/in"
 check "adif: a malformed log from standard input, nothing written, exit 1" \
     "|locatrix-cli: adif: standard input, line 1: field CALL: *; nothing written|1" adif
 
 # Native only: reading and writing failures give a message and exit 3, never a silent 0 or a
-# refusal's 1 (Wine's view of a directory or a full device differs); and the map is XML.
+# refusal's 1 (Wine's view of a directory or a full device differs).
 if [ $# -eq 1 ]; then
     check_io() {
         local what=$1 wanted=$2 got
-        got=$(eval "\"\${cli[@]}\" $3" 2>&1 >/dev/null; echo "|$?")
+        got=$(eval "\"\$native\" $3" 2>&1 >/dev/null; echo "|$?")
         # shellcheck disable=SC2053
         [[ $got == $wanted ]] || fail "$what" "$got" "$wanted"
     }
@@ -89,9 +149,6 @@ if [ $# -eq 1 ]; then
     check_io "--help to a full device" "locatrix-cli: writing standard output failed*|3" '--help >/dev/full'
     check_io "a batch to a full device" "locatrix-cli: writing standard output failed*|3" \
         '--batch >/dev/full <<<"decimal 1 2"'
-    command -v xmllint >/dev/null || fail "xmllint is missing: scripts/setup.sh installs libxml2-utils" "" ""
-    "${cli[@]}" map JO62QM PF95 -o "$scratch/map.svg" &&
-        xmllint --noout "$scratch/map.svg" || fail "map: a well-formed SVG file" "$?" 0
 fi
 
 if [ "$failures" -ne 0 ]; then
