@@ -89,11 +89,6 @@ check "a clean batch: exit 0" "52.520833 52 31 15.00 N 13.375000 13 22 30.00 E||
 # The window's forms in CSV and JSON, and the toolbox commands: their statuses and what goes
 # where.
 stdout=out
-printf 'decimal 52.5 13.4\r\nnonsense\n\nlocator KO85TS' >"$scratch/in"
-check "a batch in CSV" "locator,lat_whole_deg,*error
-\"unknown command: \"\"nonsense\"\"\"
-
-*55.770833,55,46,15.00,N,37.625000,37,37,30.00,E||1" --batch --format csv
 : >"$scratch/in"
 check "the window's forms in JSON" '{"bearing_deg":67.4,"distance_mi":1000.5,"distance_km":1610.1,"distance_nmi":869.4}||0' \
     --format json distance JO62QM KO85TS
