@@ -1,5 +1,6 @@
 // locatrix-cli's requests: words into the form, the request's shape, quoted bad words, and the
-// batch loop. The commands' rules are the calculator's tests', the calculations the engine's.
+// batch loop. The commands' rules are the calculator's tests', the calculations the engine's,
+// reading and writing failures cli_test.sh's.
 #include "Batch.h"
 #include "CommandResult.h"
 #include "Requests.h"
@@ -74,10 +75,6 @@ TEST(CliRequests, EachWordGoesIntoItsBox)
             EXPECT_EQ(r.text, c.text) << c.request;
         }
     }
-    // A batch line's words replace the last line's.
-    std::vector<std::string> words{"a", "b", "c", "d"};
-    cli::SplitWords("  decimal\t-33.8688  151.2093\r", words);
-    EXPECT_EQ(words, (std::vector<std::string>{"decimal", "-33.8688", "151.2093"}));
 }
 
 TEST(CliRequests, MessagesQuoteAShortEscapedPrefixOfTheWord)
@@ -136,30 +133,6 @@ TEST(CliBatch, EveryLineInGivesOneLineOutInOrder)
     const StreamRun b = Batch(many, failure);
     EXPECT_EQ(std::count(b.out.begin(), b.out.end(), '\n'), 20000);
     EXPECT_EQ(b.out.substr(0, nul.size()), nul);
-}
-
-TEST(CliBatch, ReadAndWriteFailuresAreNoSuccess)
-{
-    // A file open only for writing cannot be read, one open only for reading not written.
-    const std::string name = "cli_batch_failures.tmp";
-    std::FILE* writeOnly = std::fopen(name.c_str(), "w");
-    std::FILE* readOnly = std::fopen(name.c_str(), "r");
-    std::FILE* sink = std::tmpfile();
-    std::FILE* source = std::tmpfile();
-    ASSERT_TRUE(writeOnly && readOnly && sink && source);
-    std::fputs("locator JO62QM\n", source);
-    std::rewind(source);
-    std::string failure;
-#ifndef _WIN32
-    // Wine's C runtime gives a write-only stream's reader a plain end of file, no error.
-    EXPECT_EQ(cli::RunBatch(writeOnly, sink, 6, failure), cli::kExitFile);
-    EXPECT_EQ(failure.compare(0, 29, "reading standard input failed"), 0) << failure;
-#endif
-    EXPECT_EQ(cli::RunBatch(source, readOnly, 6, failure), cli::kExitFile);
-    EXPECT_EQ(failure.compare(0, 30, "writing standard output failed"), 0) << failure;
-    for (std::FILE* f : {writeOnly, readOnly, sink, source})
-        std::fclose(f);
-    std::remove(name.c_str());
 }
 
 } // namespace
