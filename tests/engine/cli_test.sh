@@ -43,6 +43,8 @@ run() {
     tr -d '\r' <"$scratch/$side.out" >"$scratch/$side.lines"
 }
 
+# What the Windows build's stdout must equal: the lines (CRs dropped) for the window's result
+# lines, which a Windows console reads as text; the bytes (out) from the toolbox on.
 stdout=lines
 # check WHAT PATTERN ARGS...: "stdout|stderr|exit code" must match the glob PATTERN; the
 # Windows build, when given, must give the same bytes.
