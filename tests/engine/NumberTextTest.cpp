@@ -18,28 +18,13 @@ namespace {
 
 const double kInf = std::numeric_limits<double>::infinity();
 
-// printf's text for the value: "%a" shows every bit.
-std::string Printed(double value, int decimals = -1)
+// Exactly: "%a" shows every bit.
+std::string Exact(double value)
 {
-    char s[512];
-    if (decimals < 0)
-        std::snprintf(s, sizeof s, "%a", value);
-    else
-        std::snprintf(s, sizeof s, "%.*f", decimals, value);
+    char s[64];
+    std::snprintf(s, sizeof s, "%a", value);
     return s;
 }
-
-// Counts the disagreements with the C library; the first ten are reported.
-struct Disagreements {
-    long checked = 0;
-    long count = 0;
-    void Check(const std::string& got, const std::string& expected, const std::string& input)
-    {
-        ++checked;
-        if (got != expected && ++count <= 10)
-            ADD_FAILURE() << input << ": \"" << got << "\", the C library \"" << expected << '"';
-    }
-};
 
 TEST(NumberText, IntegerValueReadsLikeAtoiButSaturates)
 {
@@ -57,28 +42,26 @@ TEST(NumberText, RealValueReadsLikeAtofOnDecimalNumbersOnly)
 {
     for (const char* t : {"", "52.520833", " +1.5x", ".5", "5.", "-.25", "1e3", "1E-2", "1e", "1e+", "2.5e+1z",
                           "  -0", "abc", "-", ".", "0.1000000000000000055511151231257827", "1e999"})
-        EXPECT_EQ(Printed(RealValue(t)), Printed(std::atof(t))) << '"' << t << '"';
+        EXPECT_EQ(Exact(RealValue(t)), Exact(std::atof(t))) << '"' << t << '"';
     // No "inf", "nan" or hexadecimal, which runtimes read differently.
     for (const char* t : {"inf", "-nan", "0x10"})
-        EXPECT_EQ(Printed(RealValue(t)), Printed(0.0)) << t;
+        EXPECT_EQ(Exact(RealValue(t)), Exact(0.0)) << t;
 }
 
-// A decimal number as RealValue reads it: optional sign, digits with an optional point, an
-// optional exponent.
+// A decimal number as RealValue reads it: sign, digits with an optional point, an optional exponent.
 std::string DecimalText(SplitMix& r)
 {
-    const int sign = r.Below(4);
-    std::string s = sign == 1 ? "-" : sign == 2 ? "+" : "";
-    const int whole = r.Below(4) == 0 ? r.Below(40) : r.Below(8);
-    const int fraction = r.Below(3) == 0 ? -1 : r.Below(4) == 0 ? r.Below(40) : r.Below(10);
-    for (int k = 0; k <= whole + fraction; ++k)
-        s += k == whole ? '.' : static_cast<char>('0' + r.Below(10));
-    if (whole == 0 && fraction <= 0)
+    static const char* const signs[] = {"", "", "-", "+"};
+    static const char* const exponents[] = {"e", "E+", "e-"};
+    std::string s = signs[r.Below(4)];
+    const int length = 1 + (r.Below(4) == 0 ? r.Below(60) : r.Below(12));
+    const int point = r.Below(length + 2);  // past the end: none
+    for (int k = 0; k < length; ++k)
+        s += k == point ? '.' : static_cast<char>('0' + r.Below(10));
+    if (length == 1 && point == 0)
         s += '7';
     if (r.Below(4) == 0) {
-        s += "eE"[r.Below(2)];
-        if (r.Below(2))
-            s += "+-"[r.Below(2)];
+        s += exponents[r.Below(3)];
         s += std::to_string(r.Below(4) == 0 ? r.Below(400) : r.Below(30));
     }
     return s;
@@ -89,9 +72,12 @@ std::string DecimalText(SplitMix& r)
 TEST(NumberText, RealValueReadsWhatStrtodReads)
 {
     SplitMix r{20261207};
-    Disagreements d;
-    auto check = [&d](const std::string& text) {
-        d.Check(Printed(RealValue(text)), Printed(std::strtod(text.c_str(), nullptr)), text);
+    long differing = 0;
+    auto check = [&differing](const std::string& text) {
+        const std::string got = Exact(RealValue(text));
+        const std::string expected = Exact(std::strtod(text.c_str(), nullptr));
+        if (got != expected && ++differing <= 10)
+            ADD_FAILURE() << text << " reads as " << got << ", strtod " << expected;
     };
     for (int i = 0; i < 200000; ++i) {
         check(DecimalText(r));
@@ -107,17 +93,20 @@ TEST(NumberText, RealValueReadsWhatStrtodReads)
         check(text + "000000000000000000001");
         check(text + "e" + std::to_string(r.Below(600) - 300));
     }
-    EXPECT_EQ(d.count, 0) << "of " << d.checked;
+    EXPECT_EQ(differing, 0);
 }
 
-// Exact halves at the last place (which go to the even digit) and their neighbours, where 64
-// bits of last-decimal units run out, signs and minus zero, huge and tiny values, any bit pattern.
+// Exact halves at the last place (which go to the even digit) and their neighbours, signs and
+// minus zero, every exponent (where 64 bits of last-decimal units run out too), any bit pattern.
 TEST(NumberText, FormatFixedWritesWhatPrintfWrites)
 {
     SplitMix r{20261207};
-    Disagreements d;
-    auto check = [&d](double value, int decimals) {
-        d.Check(FormatFixed(value, decimals), Printed(value, decimals), Printed(value) + " " + std::to_string(decimals));
+    long differing = 0;
+    auto check = [&differing](double value, int decimals) {
+        char expected[512];
+        std::snprintf(expected, sizeof expected, "%.*f", decimals, value);
+        if (FormatFixed(value, decimals) != expected && ++differing <= 10)
+            ADD_FAILURE() << Exact(value) << " to " << decimals << " decimals: printf " << expected;
     };
     for (int decimals = 0; decimals <= 17; ++decimals)
         for (double v : {0.0, -0.0, 0.125, -2.5, 0.05, 0.35, 1e23, 4.9e-324, std::numeric_limits<double>::max(),
@@ -138,18 +127,7 @@ TEST(NumberText, FormatFixedWritesWhatPrintfWrites)
         std::memcpy(&any, &bits, sizeof any);
         check(any, r.Below(18));
     }
-    for (int decimals = 0; decimals <= 10; ++decimals) {
-        for (double edge : {std::ldexp(1.0, 64) / std::pow(10.0, decimals), std::ldexp(1.0, 63),
-                            std::ldexp(1.0, -67), std::ldexp(1.0, -68)}) {
-            double up = edge;
-            double down = edge;
-            for (int k = 0; k < 64; ++k, up = std::nextafter(up, kInf), down = std::nextafter(down, -kInf)) {
-                check(up, decimals);
-                check(-down, decimals);
-            }
-        }
-    }
-    EXPECT_EQ(d.count, 0) << "of " << d.checked;
+    EXPECT_EQ(differing, 0);
 }
 
 } // namespace
