@@ -166,17 +166,12 @@ void NumberCase(SplitMix& r)
     Put(FormatFixed(scaled, r.Below(18)));
 }
 
-// A half, a unit of the last place beside it, within the tolerance of a half or beyond, or anything.
+// A half, or a value within the tolerance of a half or just beyond it: where the logarithm and
+// the power of ten decide.
 void RoundCase(SplitMix& r)
 {
     double x = std::floor(r.Uniform(-1e6, 1e6)) + 0.5;
-    const int kind = r.Below(3);
-    if (kind == 0)
-        x = std::nextafter(x, r.Below(2) ? kInf : -kInf);
-    else if (kind == 1)
-        x += (r.Below(41) - 20) * 1e-16 * std::fabs(x);
-    else
-        x = std::ldexp(std::floor(x) / 1e6, r.Below(200) - 100);
+    x += (r.Below(41) - 20) * 1e-16 * std::fabs(x);
     Put(Hex(x) + " " + Hex(CPathCalc::RoundValue(x)));
 }
 
