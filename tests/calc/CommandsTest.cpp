@@ -88,11 +88,15 @@ TEST(Commands, DegreesMinutesSeconds)
          "saved LatitudeDegree=52 LatitudeMinute=31 LatitudeSecond=15 LongitudeDegree=13 LongitudeMinute=22 "
          "LongitudeSecond=30 LatitudeWorld=0 LongitudeWorld=0 LocatorChars=0",
          "latD=52 latM=31 latS=15 lonD=13 lonM=22 lonS=30 lat=52.520833 lon=13.375000 loc=JO62QM N E 6"},
-        // The locator as long as the length list says; hemispheres from the lists.
-        {CalculateDms, Fill(kBerlinDms, 1, 1, 2),
+        // The locator as long as the length list says; each hemisphere from its own list.
+        {CalculateDms, Fill(kBerlinDms, 1, 0, 2),
          "saved LatitudeDegree=52 LatitudeMinute=31 LatitudeSecond=15 LongitudeDegree=13 LongitudeMinute=22 "
-         "LongitudeSecond=30 LatitudeWorld=1 LongitudeWorld=1 LocatorChars=2",
-         "latD=52 latM=31 latS=15 lonD=13 lonM=22 lonS=30 lat=-52.520833 lon=-13.375000 loc=ID37HL55AA S W 10"},
+         "LongitudeSecond=30 LatitudeWorld=1 LongitudeWorld=0 LocatorChars=2",
+         "latD=52 latM=31 latS=15 lonD=13 lonM=22 lonS=30 lat=-52.520833 lon=13.375000 loc=JD67QL55AA S E 10"},
+        {CalculateDms, Fill(kBerlinDms, 0, 1),
+         "saved LatitudeDegree=52 LatitudeMinute=31 LatitudeSecond=15 LongitudeDegree=13 LongitudeMinute=22 "
+         "LongitudeSecond=30 LatitudeWorld=0 LongitudeWorld=1 LocatorChars=0",
+         "latD=52 latM=31 latS=15 lonD=13 lonM=22 lonS=30 lat=52.520833 lon=-13.375000 loc=IO32HM N W 6"},
         // Missing seconds count as zero: shown as 0.00, saved as 0.
         {CalculateDms,
          Fill({{Box::LatitudeDegree, "52"}, {Box::LatitudeMinute, "31"}, {Box::LongitudeDegree, "13"},
