@@ -1,14 +1,15 @@
 #include "app/HomePage.h"
 #include "app/LocatorDlg.h"
+#include "res/resource.h"
 #include "tests/support/TestHost.h"
 #include <commctrl.h>
 #include <gtest/gtest.h>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <utility>
-#include "res/resource.h"
-#include <functional>
 
+// The calculator's rules are the calculator's own tests'; these drive the window around them.
 namespace
 {
 // Runs a step on every tick of a thread timer until it answers true. Modal loops (the dialogs'
@@ -36,7 +37,6 @@ HWND FindOwnedDialog(HWND owner, const char* caption)
         if (::GetWindow(box, GW_OWNER) == owner && ::IsWindowVisible(box))
             return box;
     return nullptr;
-}
 }
 
 using Texts = std::initializer_list<std::pair<int, const char*>>;
@@ -78,15 +78,15 @@ struct CCalculator
         ::SendMessageA(Item(listId), CB_SETCURSEL, index, 0);
         m_dlg.SendMessage(WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(Item(listId)));
     }
-    // The lists' chosen entries, separated by blanks.
-    std::string Shown(std::initializer_list<int> listIds) const
+    // The chosen entries of the hemisphere and length lists, separated by blanks.
+    std::string Shown() const
     {
         std::string shown;
-        for (int id : listIds)
+        for (int id : {IDC_LATITUDE_WORLD, IDC_LONGITUDE_WORLD, IDC_LOCATOR_CHARS})
         {
             char text[16] = {};
-            const LRESULT index = ::SendMessageA(Item(id), CB_GETCURSEL, 0, 0);
-            ::SendMessageA(Item(id), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
+            ::SendMessageA(Item(id), CB_GETLBTEXT, ::SendMessageA(Item(id), CB_GETCURSEL, 0, 0),
+                           reinterpret_cast<LPARAM>(text));
             shown += (shown.empty() ? "" : " ") + std::string(text);
         }
         return shown;
@@ -102,22 +102,22 @@ struct CCalculator
     CFocusWatch m_focus;
     CLocatorDlg m_dlg;
 };
+} // namespace
 
 TEST(CalculatorWindow, FirstStartShowsAnEmptyCalculatorWithItsInputRulesAndSavesNothing)
 {
     CScratchKey key;
     {
         CCalculator calc(key);
-        calc.ExpectTexts({{IDC_LATITUDE_DEGREE, ""}, {IDC_LATITUDE_SECOND, ""}, {IDC_LONGITUDE_DEGREE, ""},
-                          {IDC_LATITUDE_DECIMAL, ""}, {IDC_LOCATOR, ""}, {IDC_LOCATION1, ""}, {IDC_BEARING, ""}});
-        EXPECT_EQ("N E 6", calc.Shown({IDC_LATITUDE_WORLD, IDC_LONGITUDE_WORLD, IDC_LOCATOR_CHARS}));
+        calc.ExpectTexts({{IDC_LATITUDE_DEGREE, ""}, {IDC_LOCATOR, ""}, {IDC_LOCATION1, ""}});
+        EXPECT_EQ("N E 6", calc.Shown());
         EXPECT_TRUE(calc.HasFocus(IDC_LATITUDE_DEGREE));
         const auto icon =
             reinterpret_cast<LRESULT>(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME)));
         EXPECT_EQ(icon, calc.m_dlg.SendMessage(WM_GETICON, ICON_BIG));
         EXPECT_EQ(icon, calc.m_dlg.SendMessage(WM_QUERYDRAGICON));
 
-        // Limits, digits only, number formats, locator masks and capitals.
+        // Each box's limit, digits only, number format, locator mask and capitals.
         calc.Type({{IDC_LATITUDE_DEGREE, "123"}, {IDC_LATITUDE_MINUTE, "-5.a7"}, {IDC_LONGITUDE_DEGREE, "1234"},
                    {IDC_LATITUDE_SECOND, "-12345"}, {IDC_LONGITUDE_SECOND, "-598"},
                    {IDC_LATITUDE_DECIMAL, "-123456789"}, {IDC_LONGITUDE_DECIMAL, "-123456789"},
@@ -127,7 +127,6 @@ TEST(CalculatorWindow, FirstStartShowsAnEmptyCalculatorWithItsInputRulesAndSaves
                           {IDC_LATITUDE_DECIMAL, "-12.345678"}, {IDC_LONGITUDE_DECIMAL, "-123.456789"},
                           {IDC_LOCATOR, "JO62QM"}, {IDC_LOCATION2, "JO62QM55AA"}});
 
-        // The banner opens the home page.
         CShellRecorder shell;
         ::SendMessageA(calc.Item(IDC_HOME_BANNER), WM_LBUTTONUP, 0, 0);
         ASSERT_EQ(1u, shell.m_calls.size());
@@ -136,106 +135,63 @@ TEST(CalculatorWindow, FirstStartShowsAnEmptyCalculatorWithItsInputRulesAndSaves
     EXPECT_FALSE(key.Exists());
 }
 
-// Each button and the length list reach their command, and the window shows, complains and
-// saves what the command says. The rules themselves are the calculator's own tests'.
-TEST(CalculatorWindow, EachCommandShowsComplainsAndSavesThroughTheWindow)
+// Each button and the length list reach their command; the window shows and saves what it says,
+// and a restart shows what was saved. A stored locator is loaded under the longest mask and cut
+// to the stored length (6 when none is stored).
+TEST(CalculatorWindow, EachCommandShowsAndSavesThroughTheWindowForTheNextStart)
 {
     CScratchKey key;
     CMessageBoxRecorder boxes;
-    CCalculator calc(key);
-    calc.Choose(IDC_LATITUDE_WORLD, 1);
-    calc.Click(IDC_CALCULATE_DMS, {{IDC_LATITUDE_DEGREE, "52"}, {IDC_LATITUDE_MINUTE, "31"},
-                                   {IDC_LONGITUDE_DEGREE, "13"}, {IDC_LONGITUDE_MINUTE, "22"},
-                                   {IDC_LONGITUDE_SECOND, "30"}});
-    calc.ExpectTexts({{IDC_LATITUDE_DECIMAL, "-52.516667"}, {IDC_LATITUDE_SECOND, "0.00"}, {IDC_LOCATOR, "JD67QL"}});
-    EXPECT_EQ("0 30 1 0 0", key.Text("LatitudeSecond") + " " + key.Text("LongitudeSecond") + " " +
-                                std::to_string(key.Number("LatitudeWorld")) + " " +
-                                std::to_string(key.Number("LongitudeWorld")) + " " +
-                                std::to_string(key.Number("LocatorChars")));
-
-    calc.Choose(IDC_LOCATOR_CHARS, 2);
-    calc.Click(IDC_CALCULATE_DECIMAL, {{IDC_LATITUDE_DECIMAL, "-33.8688"}, {IDC_LONGITUDE_DECIMAL, "151.2093"}});
-    calc.ExpectTexts({{IDC_LOCATOR, "QF56OD51CL"}, {IDC_LONGITUDE_SECOND, "33.48"}});
-    EXPECT_EQ("S E", calc.Shown({IDC_LATITUDE_WORLD, IDC_LONGITUDE_WORLD}));
-    EXPECT_EQ("-33.8688 2", key.Text("LatitudeDecimal") + " " + std::to_string(key.Number("LocatorChars")));
-    // A shorter length cuts the locator at once; a longer one does not bring it back.
-    calc.Choose(IDC_LOCATOR_CHARS, 0);
-    calc.Choose(IDC_LOCATOR_CHARS, 1);
-    EXPECT_EQ("QF56OD", calc.Text(IDC_LOCATOR));
-
-    calc.Click(IDC_CALCULATE_LOCATOR, {{IDC_LOCATOR, "JO62QM55AA"}});
-    calc.ExpectTexts({{IDC_LATITUDE_SECOND, "21.88"}, {IDC_LONGITUDE_DECIMAL, "13.378819"}, {IDC_LOCATOR, "JO62QM55"}});
-    EXPECT_EQ("N E", calc.Shown({IDC_LATITUDE_WORLD, IDC_LONGITUDE_WORLD}));
-    EXPECT_EQ("JO62QM55 1", key.Text("Locator") + " " + std::to_string(key.Number("LocatorChars")));
-
-    const Texts results = {{IDC_BEARING, "67.4"}, {IDC_STATUTE_MILES, "1000.5"}, {IDC_KILOMETERS, "1610.1"},
-                           {IDC_NAUTICAL_MILES, "869.4"}};
-    calc.Click(IDC_CALCULATE_DISTANCE, {{IDC_LOCATION1, "JO62QM"}, {IDC_LOCATION2, "KO85TS"}});
-    calc.ExpectTexts(results);
-    EXPECT_EQ("JO62QM KO85TS", key.Text("Location1") + " " + key.Text("Location2"));
-    EXPECT_TRUE(boxes.m_calls.empty());
-
-    // A complaint: the message, the focus in the box it names, nothing changed or saved.
-    calc.Click(IDC_CALCULATE_DISTANCE, {{IDC_LOCATION1, "KO85TS"}, {IDC_LOCATION2, "JO62Q"}});
-    ASSERT_EQ(1u, boxes.m_calls.size());
-    const CMessageBoxRecorder::Call& call = boxes.m_calls[0];
-    EXPECT_TRUE(call.text == "Please enter second location" && call.caption == "Locatrix" && call.type == 0x30u &&
-                call.owner == calc.m_dlg.m_hWnd);
-    EXPECT_TRUE(calc.HasFocus(IDC_LOCATION2));
-    calc.ExpectTexts(results);
-    EXPECT_EQ("JO62QM", key.Text("Location1"));
-
-    // A refusal by the engine (a sign the box would not take from the keyboard): no message,
-    // the locator emptied, nothing saved.
-    ::SetWindowTextA(calc.Item(IDC_LATITUDE_DEGREE), "-5");
-    calc.Click(IDC_CALCULATE_DMS);
-    EXPECT_EQ(1u, boxes.m_calls.size());
-    calc.ExpectTexts({{IDC_LOCATOR, ""}, {IDC_LATITUDE_DECIMAL, "52.522743"}});
-    EXPECT_EQ("52", key.Text("LatitudeDegree"));
-
-    // Typed seconds of 60 or more: the complaint in that box, not a silent zero; a degree with
-    // decimals (from the store, say) that takes the sum past the pole: refused, nothing saved.
-    calc.Click(IDC_CALCULATE_DMS, {{IDC_LATITUDE_DEGREE, "52"}, {IDC_LATITUDE_MINUTE, "31"},
-                                   {IDC_LATITUDE_SECOND, "75"}});
-    ASSERT_EQ(2u, boxes.m_calls.size());
-    EXPECT_EQ("Please enter Latitude Seconds", boxes.m_calls[1].text);
-    EXPECT_TRUE(calc.HasFocus(IDC_LATITUDE_SECOND));
-    EXPECT_EQ("75", calc.Text(IDC_LATITUDE_SECOND).substr(0, 2));
-    calc.Type({{IDC_LATITUDE_SECOND, ""}});
-    ::SetWindowTextA(calc.Item(IDC_LATITUDE_DEGREE), "89.5");
-    calc.Click(IDC_CALCULATE_DMS, {{IDC_LATITUDE_MINUTE, "59"}});
-    EXPECT_EQ(2u, boxes.m_calls.size());
-    calc.ExpectTexts({{IDC_LOCATOR, ""}, {IDC_LATITUDE_DECIMAL, "52.522743"}});
-    EXPECT_EQ("52", key.Text("LatitudeDegree"));
-
-    calc.Choose(IDC_LONGITUDE_WORLD, 1);
-    calc.Click(IDC_RESET_POSITION);
-    calc.ExpectTexts({{IDC_LATITUDE_DECIMAL, ""}, {IDC_LONGITUDE_SECOND, ""}, {IDC_LOCATION1, "KO85TS"}});
-    EXPECT_EQ("N E 8", calc.Shown({IDC_LATITUDE_WORLD, IDC_LONGITUDE_WORLD, IDC_LOCATOR_CHARS}));
-    calc.Type({{IDC_LOCATOR, "KO85TS12AB"}});
-    EXPECT_EQ("KO85TS12", calc.Text(IDC_LOCATOR));
-    calc.Click(IDC_RESET_DISTANCE, {{IDC_LATITUDE_DEGREE, "52"}});
-    calc.ExpectTexts({{IDC_LOCATION1, ""}, {IDC_LOCATION2, ""}, {IDC_KILOMETERS, ""}, {IDC_LATITUDE_DEGREE, "52"}});
-}
-
-TEST(CalculatorWindow, ARestartShowsWhatWasStoredThroughTheBoxesRules)
-{
-    // A locator longer than the stored length, and fifteen digits past the typing limit.
-    CScratchKey key;
     key.Set("Locator", "JO62QM55AA");
-    key.Set("LocatorChars", DWORD{1});
-    key.Set("LatitudeWorld", DWORD{5});
-    key.Set("LatitudeDegree", "429496729600005");
     {
-        CCalculator first(key);
-        first.ExpectTexts({{IDC_LOCATOR, "JO62QM55"}, {IDC_LATITUDE_DEGREE, "429496729600005"}});
-        EXPECT_EQ("S E 8", first.Shown({IDC_LATITUDE_WORLD, IDC_LONGITUDE_WORLD, IDC_LOCATOR_CHARS}));
-        first.Click(IDC_CALCULATE_DISTANCE, {{IDC_LOCATION1, "JO62QM"}, {IDC_LOCATION2, "KO85TS"}});
-        first.Choose(IDC_LOCATOR_CHARS, 2); // not saved by itself
+        CCalculator calc(key);
+        EXPECT_EQ("JO62QM", calc.Text(IDC_LOCATOR));
+        calc.Choose(IDC_LATITUDE_WORLD, 1);
+        calc.Click(IDC_CALCULATE_DMS, {{IDC_LATITUDE_DEGREE, "52"}, {IDC_LATITUDE_MINUTE, "31"},
+                                       {IDC_LONGITUDE_DEGREE, "13"}, {IDC_LONGITUDE_MINUTE, "22"},
+                                       {IDC_LONGITUDE_SECOND, "30"}});
+        calc.ExpectTexts({{IDC_LATITUDE_DECIMAL, "-52.516667"}, {IDC_LATITUDE_SECOND, "0.00"}, {IDC_LOCATOR, "JD67QL"}});
+        EXPECT_EQ("30 1", key.Text("LongitudeSecond") + " " + std::to_string(key.Number("LatitudeWorld")));
+
+        calc.Choose(IDC_LOCATOR_CHARS, 2);
+        calc.Click(IDC_CALCULATE_DECIMAL, {{IDC_LATITUDE_DECIMAL, "-33.8688"}, {IDC_LONGITUDE_DECIMAL, "151.2093"}});
+        calc.ExpectTexts({{IDC_LOCATOR, "QF56OD51CL"}, {IDC_LONGITUDE_SECOND, "33.48"}});
+        EXPECT_EQ("S E 10", calc.Shown());
+        EXPECT_EQ("-33.8688 2", key.Text("LatitudeDecimal") + " " + std::to_string(key.Number("LocatorChars")));
+        // A shorter length cuts the locator at once; a longer one does not bring it back.
+        calc.Choose(IDC_LOCATOR_CHARS, 0);
+        calc.Choose(IDC_LOCATOR_CHARS, 1);
+        EXPECT_EQ("QF56OD", calc.Text(IDC_LOCATOR));
+
+        calc.Click(IDC_CALCULATE_LOCATOR, {{IDC_LOCATOR, "JO62QM55AA"}});
+        calc.ExpectTexts({{IDC_LATITUDE_SECOND, "21.88"}, {IDC_LONGITUDE_DECIMAL, "13.378819"}, {IDC_LOCATOR, "JO62QM55"}});
+        EXPECT_EQ("N E 8", calc.Shown());
+        EXPECT_EQ("JO62QM55", key.Text("Locator"));
+
+        calc.Click(IDC_CALCULATE_DISTANCE, {{IDC_LOCATION1, "JO62QM"}, {IDC_LOCATION2, "KO85TS"}});
+        calc.ExpectTexts({{IDC_BEARING, "67.4"}, {IDC_STATUTE_MILES, "1000.5"}, {IDC_KILOMETERS, "1610.1"},
+                          {IDC_NAUTICAL_MILES, "869.4"}});
+        EXPECT_EQ("JO62QM KO85TS", key.Text("Location1") + " " + key.Text("Location2"));
+
+        // A refusal by the engine (a sign the box would not take from the keyboard): no message,
+        // the locator emptied, nothing saved.
+        ::SetWindowTextA(calc.Item(IDC_LATITUDE_DEGREE), "-5");
+        calc.Click(IDC_CALCULATE_DMS);
+        calc.ExpectTexts({{IDC_LOCATOR, ""}, {IDC_LATITUDE_DECIMAL, "52.522743"}});
+        EXPECT_EQ("52", key.Text("LatitudeDegree"));
+        EXPECT_TRUE(boxes.m_calls.empty());
+
+        calc.Choose(IDC_LONGITUDE_WORLD, 1);
+        calc.Click(IDC_RESET_POSITION);
+        calc.ExpectTexts({{IDC_LATITUDE_DECIMAL, ""}, {IDC_LONGITUDE_SECOND, ""}, {IDC_LOCATION1, "JO62QM"}});
+        EXPECT_EQ("N E 8", calc.Shown());
+        calc.Click(IDC_RESET_DISTANCE, {{IDC_LATITUDE_DEGREE, "52"}});
+        calc.ExpectTexts({{IDC_LOCATION1, ""}, {IDC_KILOMETERS, ""}, {IDC_LATITUDE_DEGREE, "52"}});
+        calc.Choose(IDC_LOCATOR_CHARS, 2); // not saved by itself
     }
-    CCalculator second(key);
-    second.ExpectTexts({{IDC_LOCATOR, "JO62QM55"}, {IDC_LOCATION2, "KO85TS"}, {IDC_BEARING, ""}});
-    EXPECT_EQ("8", second.Shown({IDC_LOCATOR_CHARS}));
+    CCalculator next(key); // the hemisphere as the decimal command saved it
+    next.ExpectTexts({{IDC_LOCATOR, "JO62QM55"}, {IDC_LOCATION2, "KO85TS"}, {IDC_BEARING, ""}});
+    EXPECT_EQ("S E 8", next.Shown());
 }
 
 TEST(CalculatorWindow, AKeyThatCannotBeWrittenStillShowsEveryResultWithoutAMessage)
@@ -246,11 +202,9 @@ TEST(CalculatorWindow, AKeyThatCannotBeWrittenStillShowsEveryResultWithoutAMessa
     key.Lock();
     CCalculator calc(key);
     EXPECT_EQ("AA00AA", calc.Text(IDC_LOCATOR));
-    calc.Click(IDC_CALCULATE_DISTANCE, {{IDC_LOCATION1, "JO62QM"}, {IDC_LOCATION2, "KO85TS"}, {IDC_LOCATOR, "JO62QM"}});
-    calc.Click(IDC_CALCULATE_LOCATOR);
-    calc.ExpectTexts({{IDC_KILOMETERS, "1610.1"}, {IDC_LATITUDE_DECIMAL, "52.520833"}});
+    calc.Click(IDC_CALCULATE_DISTANCE, {{IDC_LOCATION1, "JO62QM"}, {IDC_LOCATION2, "KO85TS"}});
+    EXPECT_EQ("1610.1", calc.Text(IDC_KILOMETERS));
     EXPECT_TRUE(boxes.m_calls.empty());
-    EXPECT_EQ("AA00AA", key.Text("Locator"));
     EXPECT_EQ("<missing>", key.Text("Location1"));
 }
 
@@ -285,6 +239,8 @@ TEST(CalculatorWindow, EnterDoesNothingWhileEscapeTheCloseButtonAndTheCloseBoxEn
     EXPECT_FALSE(key.Exists());
 }
 
+// The complaint in a warning box of the calculator's own, the calculator disabled meanwhile;
+// then the focus in the box it names, and nothing saved.
 TEST(CalculatorWindow, TheRealMessageBoxShowsTheComplaintThenTheFocusMovesToTheBoxItNames)
 {
     CScratchKey key;
@@ -297,7 +253,6 @@ TEST(CalculatorWindow, TheRealMessageBoxShowsTheComplaintThenTheFocusMovesToTheB
         HWND box = FindOwnedDialog(calc.m_dlg.m_hWnd, "Locatrix");
         if (!box)
             return false;
-        // Its text and its icon.
         for (HWND child = ::GetWindow(box, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
             if ((::GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
                 icon = reinterpret_cast<HICON>(::SendMessageA(child, STM_GETICON, 0, 0));
@@ -311,6 +266,7 @@ TEST(CalculatorWindow, TheRealMessageBoxShowsTheComplaintThenTheFocusMovesToTheB
     EXPECT_EQ(::LoadIconA(nullptr, IDI_EXCLAMATION), icon);
     EXPECT_TRUE(calculatorDisabled);
     EXPECT_TRUE(calc.HasFocus(IDC_LATITUDE_MINUTE));
+    EXPECT_FALSE(key.Exists());
 }
 
 TEST(CalculatorWindow, TheSystemMenuOpensAFreshAboutBoxWhoseLinkOpensTheHomePageOncePerClick)
@@ -319,12 +275,12 @@ TEST(CalculatorWindow, TheSystemMenuOpensAFreshAboutBoxWhoseLinkOpensTheHomePage
     CCalculator calc(key);
     HWND dlg = calc.m_dlg.m_hWnd;
     HMENU menu = ::GetSystemMenu(dlg, FALSE);
-    int count = ::GetMenuItemCount(menu);
+    const int last = ::GetMenuItemCount(menu) - 1;
     char item[64] = {};
-    ::GetMenuStringA(menu, count - 1, item, sizeof(item), MF_BYPOSITION);
+    ::GetMenuStringA(menu, last, item, sizeof(item), MF_BYPOSITION);
     EXPECT_STREQ("&About Locatrix...", item);
-    EXPECT_EQ(static_cast<UINT>(IDM_ABOUTBOX), ::GetMenuItemID(menu, count - 1));
-    EXPECT_TRUE(::GetMenuState(menu, count - 2, MF_BYPOSITION) & MF_SEPARATOR);
+    EXPECT_EQ(static_cast<UINT>(IDM_ABOUTBOX), ::GetMenuItemID(menu, last));
+    EXPECT_TRUE(::GetMenuState(menu, last - 1, MF_BYPOSITION) & MF_SEPARATOR);
 
     LOGFONTA guiFont = {};
     ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof(guiFont), &guiFont);
@@ -354,9 +310,8 @@ TEST(CalculatorWindow, TheSystemMenuOpensAFreshAboutBoxWhoseLinkOpensTheHomePage
         PumpMessages();
         SCOPED_TRACE(opening);
         EXPECT_TRUE(calculatorDisabled);
-        EXPECT_EQ(FW_BOLD, title.lfWeight);
-        EXPECT_EQ(guiFont.lfHeight, title.lfHeight);
-        EXPECT_STREQ(guiFont.lfFaceName, title.lfFaceName);
+        EXPECT_TRUE(title.lfWeight == FW_BOLD && title.lfHeight == guiFont.lfHeight &&
+                    std::string(title.lfFaceName) == guiFont.lfFaceName);
         EXPECT_EQ(0u, ::GetObjectType(titleFont)); // gone with the box
         EXPECT_EQ("Home", tip);
         ASSERT_EQ(opening, shell.m_calls.size());

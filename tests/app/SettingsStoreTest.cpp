@@ -2,24 +2,12 @@
 #include "tests/support/TestHost.h"
 #include <gtest/gtest.h>
 
-namespace
-{
-std::string Describe(const SettingValues& values)
-{
-    std::string out;
-    for (const auto& [name, text] : values.texts)
-        out += name + "=" + text + " ";
-    for (const auto& [name, number] : values.numbers)
-        out += name + "=" + std::to_string(number) + " ";
-    return out;
-}
-}
-
 // Hostile values stored by hand: each one that does not fit is left out, the rest still load.
 TEST(SettingsStore, LoadsWhatFitsInTheGivenOrder)
 {
     CScratchKey key;
-    EXPECT_EQ("", Describe(LoadSettings(key.m_strPath, {"Locator"}, {"LocatorChars"})));
+    const SettingValues none = LoadSettings(key.m_strPath, {"Locator"}, {"LocatorChars"});
+    EXPECT_TRUE(none.texts.empty() && none.numbers.empty());
     EXPECT_FALSE(key.Exists());
 
     key.Set("Location1", "JO62QM55AAJO62Q");                   // 15 characters and the NUL fit
@@ -31,11 +19,11 @@ TEST(SettingsStore, LoadsWhatFitsInTheGivenOrder)
     key.Put("LongitudeWorld", REG_SZ, "1", 2);                 // two bytes: a small number
     const DWORD wide[2] = {1, 0};
     key.Put("LocatorChars", REG_QWORD, wide, sizeof(wide));    // eight bytes do not fit
-    EXPECT_EQ("LongitudeDegree=79 Location1=JO62QM55AAJO62Q LatitudeWorld=5 LongitudeWorld=49 ",
-              Describe(LoadSettings(key.m_strPath,
-                                    {"LongitudeDegree", "Locator", "Location1", "Location2", "LatitudeMinute",
-                                     "LongitudeMinute"},
-                                    {"LatitudeWorld", "LongitudeWorld", "LocatorChars"})));
+    const SettingValues loaded = LoadSettings(
+        key.m_strPath, {"LongitudeDegree", "Locator", "Location1", "Location2", "LatitudeMinute", "LongitudeMinute"},
+        {"LatitudeWorld", "LongitudeWorld", "LocatorChars"});
+    EXPECT_EQ((decltype(loaded.texts){{"LongitudeDegree", "79"}, {"Location1", "JO62QM55AAJO62Q"}}), loaded.texts);
+    EXPECT_EQ((decltype(loaded.numbers){{"LatitudeWorld", 5}, {"LongitudeWorld", 49}}), loaded.numbers);
 }
 
 TEST(SettingsStore, SavesTextsCutTo15CharactersAndNumbersAsDwords)

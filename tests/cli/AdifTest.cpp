@@ -5,34 +5,25 @@
 #include "GreatCircle.h"
 #include "LocatorSquare.h"
 #include "RecordWriter.h"
+#include "StreamRun.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <fstream>
-#include <sstream>
 #include <string>
+#include <tuple>
 
 namespace {
 
-// Kilometres between two squares' centres, with one decimal, from the engine's parts.
-std::string Km(const char* a, const char* b, double radius = locatrix::kNauticalMileSphereKm)
+// Kilometres between two squares' centres, from the engine's parts.
+std::string Km(const char* a, const char* b, double radius = locatrix::kNauticalMileSphereKm, int decimals = 1)
 {
     CLocatorSquare from, to;
     std::string why;
     from.SetLocator(a, why);
     to.SetLocator(b, why);
-    return cli::CRecordWriter::Number(CGreatCircle(from.GetCentre(), to.GetCentre()).GetAngle() * radius, 1);
-}
-
-// The same with no decimals, on the 6371 km sphere.
-std::string Km0(const char* a, const char* b)
-{
-    CLocatorSquare from, to;
-    std::string why;
-    from.SetLocator(a, why);
-    to.SetLocator(b, why);
-    return cli::CRecordWriter::Number(CGreatCircle(from.GetCentre(), to.GetCentre()).GetAngle() * 6371, 0);
+    return cli::CRecordWriter::Number(CGreatCircle(from.GetCentre(), to.GetCentre()).GetAngle() * radius, decimals);
 }
 
 std::string Field(const std::string& value) { return "<DISTANCE:" + std::to_string(value.size()) + ">" + value; }
@@ -62,23 +53,18 @@ TEST(AdifLog, FillsWhatItCanAndKeepsEveryOtherByte)
     EXPECT_EQ(out, expected);
     EXPECT_EQ(warnings, "locatrix-cli: adif: line 8: QSO 4: GRIDSQUARE \"ZZ99\": character 1 of a locator must be A to R\n");
     const cli::AdifCounts& c = fill.GetCounts();
-    EXPECT_EQ(c.qsos, 6);
-    EXPECT_EQ(c.filled, 3);
-    EXPECT_EQ(c.kept, 1);
-    EXPECT_EQ(c.badGrid, 1);
-    EXPECT_EQ(c.noGrid, 1);
-    EXPECT_FALSE(c.unterminated);
+    EXPECT_EQ(std::make_tuple(c.qsos, c.filled, c.kept, c.badGrid, c.noGrid, c.unterminated),
+              std::make_tuple(6, 3, 1, 1, 1, false));
 
     // --overwrite replaces the old field where it stood; without --from a QSO lacks its own grid.
     cli::CAdifLog overwrite("", true, 6371, 0);
     ASSERT_TRUE(overwrite.Fill("<CALL:4>VK2X<GRIDSQUARE:4>QF56<distance:3>123<MY_GRIDSQUARE:4>JO62<EOR>"
                                "<CALL:2>K1<GRIDSQUARE:4>FN31<EOR><CALL:2>K2",
                                out, warnings, error));
-    EXPECT_EQ(out, "<CALL:4>VK2X<GRIDSQUARE:4>QF56" + Field(Km0("JO62", "QF56"))
+    EXPECT_EQ(out, "<CALL:4>VK2X<GRIDSQUARE:4>QF56" + Field(Km("JO62", "QF56", 6371, 0))
                    + "<MY_GRIDSQUARE:4>JO62<EOR><CALL:2>K1<GRIDSQUARE:4>FN31<EOR><CALL:2>K2");
-    EXPECT_EQ(overwrite.GetCounts().overwritten, 1);
-    EXPECT_EQ(overwrite.GetCounts().noOwnGrid, 1);
-    EXPECT_TRUE(overwrite.GetCounts().unterminated);
+    const cli::AdifCounts& o = overwrite.GetCounts();
+    EXPECT_EQ(std::make_tuple(o.overwritten, o.noOwnGrid, o.unterminated), std::make_tuple(1, 1, true));
 }
 
 TEST(AdifLog, MalformedLogsAreRefusedWithLineAndField)
@@ -104,20 +90,10 @@ TEST(AdifLog, MalformedLogsAreRefusedWithLineAndField)
     }
 }
 
-std::string Slurp(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 TEST(AdifCommand, WritesTheWholeFileOrNothing)
 {
     const std::string path = testing::TempDir() + "locatrix_adif_test.adi";
-    {
-        std::ofstream(path, std::ios::binary) << "<CALL:4>DL1X<GRIDSQUARE:4>KO85<EOR>\n";
-    }
+    std::ofstream(path, std::ios::binary) << "<CALL:4>DL1X<GRIDSQUARE:4>KO85<EOR>\n";
     cli::ToolboxOptions o;
     o.values = {path};
     o.output = path;   // in place
@@ -125,17 +101,15 @@ TEST(AdifCommand, WritesTheWholeFileOrNothing)
     cli::CommandResult r = cli::CAdifCommand::Run(o);
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(Slurp(path), "<CALL:4>DL1X<GRIDSQUARE:4>KO85" + Field(Km("JO62QM", "KO85")) + " <EOR>\n");
+    EXPECT_EQ(ReadFile(path), "<CALL:4>DL1X<GRIDSQUARE:4>KO85" + Field(Km("JO62QM", "KO85")) + " <EOR>\n");
     EXPECT_NE(r.summary.find("adif: 1 QSOs: 1 filled"), std::string::npos) << r.summary;
 
     // A log that turns out malformed halfway leaves the output file as it was.
-    {
-        std::ofstream(path, std::ios::binary) << "<CALL:4>DL1X<GRIDSQUARE:4>KO85<EOR>\n<CALL:9>X";
-    }
-    const std::string before = Slurp(path);
+    std::ofstream(path, std::ios::binary) << "<CALL:4>DL1X<GRIDSQUARE:4>KO85<EOR>\n<CALL:9>X";
+    const std::string before = ReadFile(path);
     r = cli::CAdifCommand::Run(o);
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(Slurp(path), before);
+    EXPECT_EQ(ReadFile(path), before);
     EXPECT_NE(r.err.find("line 2: field CALL"), std::string::npos) << r.err;
     EXPECT_NE(r.err.find("nothing written"), std::string::npos) << r.err;
     EXPECT_FALSE(std::ifstream(path + ".locatrix-tmp").good());

@@ -40,8 +40,8 @@ TEST(NmeaReader, PositionSentences)
          -(33 + 52.0 / 60), -(151 + 12.0 / 60)},
         {Sentence("GLGLL,5231.25,N,01322.5,E,225444,A,D"), NmeaOutcome::Fix, 52 + 31.25 / 60, 13 + 22.5 / 60},
         {Sentence("GAGLL,0000,N,18000,W"), NmeaOutcome::Fix, 0, -180},  // NMEA 1.5: no status
-        {Sentence("GPGGA,123519,,,,,0,00,,,M,,M,,"), NmeaOutcome::NoFix, 0, 0},
         {Sentence("GPGGA,123519,4807.038,N,01131.000,E,0,08,0.9,545.4,M,46.9,M,,"), NmeaOutcome::NoFix, 0, 0},
+        {Sentence("GPGGA,123519,,,,,1,00,,,M,,M,,"), NmeaOutcome::NoFix, 0, 0},  // a quality, no position
         {Sentence("GPRMC,123519,V,4807.038,N,01131.000,E,,,230394,,"), NmeaOutcome::NoFix, 0, 0},
         {Sentence("GPRMC,123519,A,4807.038,N,01131.000,E,,,230394,,,N"), NmeaOutcome::NoFix, 0, 0},
         {Sentence("GPGLL,4807.038,N,01131.000,E,225444,V,N"), NmeaOutcome::NoFix, 0, 0},

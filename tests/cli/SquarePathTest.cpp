@@ -1,7 +1,6 @@
 // square and path as commands: options, places, the four formats, and the GeoJSON line cut
 // at the antimeridian.
 #include "GeoJsonWriter.h"
-#include "GreatCircle.h"
 #include "PathCommand.h"
 #include "RecordWriter.h"
 #include "SquareCommand.h"
@@ -9,18 +8,17 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
 
 using cli::CommandResult;
-using cli::ToolboxOptions;
 
-ToolboxOptions Options(const std::vector<std::string>& words)
+cli::ToolboxOptions Options(const std::vector<std::string>& words)
 {
-    ToolboxOptions o;
+    cli::ToolboxOptions o;
     std::string error;
     EXPECT_TRUE(cli::ReadToolboxOptions(words, o, error)) << error;
     return o;
@@ -31,35 +29,35 @@ CommandResult Path(const std::vector<std::string>& words) { return cli::CPathCom
 
 TEST(ToolboxOptions, RefusedWithTheOptionNamed)
 {
-    const char* const cases[][3] = {
-        {"--format", "xml", "--format takes text, csv, json or geojson"},
-        {"--precision", "13", "--precision takes a whole number from 0 to 12"},
-        {"--precision", "-1", "--precision takes a whole number from 0 to 12"},
-        {"--radius", "0", "--radius takes a radius in kilometres, more than 0"},
-        {"--radius", "1e3", "--radius takes a radius in kilometres, more than 0"},
-        {"--chars", "7", "--chars takes 2, 4, 6, 8, 10 or 12"},
-        {"--chars", "14", "--chars takes 2, 4, 6, 8, 10 or 12"},
-        {"--colour", "red", "unknown option: --colour"},
-        {"--overwrite=yes", "x", "--overwrite takes no value"},
+    const struct {
+        std::vector<std::string> words;
+        const char* error;
+    } cases[] = {
+        {{"--format", "xml"}, "--format takes text, csv, json or geojson"},
+        {{"--precision", "13"}, "--precision takes a whole number from 0 to 12"},
+        {{"--precision", "-1"}, "--precision takes a whole number from 0 to 12"},
+        {{"--radius", "0"}, "--radius takes a radius in kilometres, more than 0"},
+        {{"--radius", "1e3"}, "--radius takes a radius in kilometres, more than 0"},
+        {{"--chars", "7"}, "--chars takes 2, 4, 6, 8, 10 or 12"},
+        {{"--chars", "14"}, "--chars takes 2, 4, 6, 8, 10 or 12"},
+        {{"--colour", "red"}, "unknown option: --colour"},
+        {{"--overwrite=yes"}, "--overwrite takes no value"},
+        {{"--radius"}, "--radius needs a value"},
     };
     for (const auto& c : cases) {
-        ToolboxOptions o;
+        std::vector<std::string> words{"JO62"};
+        words.insert(words.end(), c.words.begin(), c.words.end());
+        cli::ToolboxOptions o;
         std::string error;
-        EXPECT_FALSE(cli::ReadToolboxOptions({"JO62", c[0], c[1]}, o, error)) << c[0] << " " << c[1];
-        EXPECT_EQ(error, c[2]);
+        EXPECT_FALSE(cli::ReadToolboxOptions(words, o, error)) << c.words[0];
+        EXPECT_EQ(error, c.error);
     }
-    ToolboxOptions o;
-    std::string error;
-    EXPECT_FALSE(cli::ReadToolboxOptions({"JO62", "--radius"}, o, error));
-    EXPECT_EQ(error, "--radius needs a value");
     // Values may look like negative numbers; options take both spellings.
-    o = Options({"-33.9,151.2", "--radius=6371", "--precision", "3", "--chars=12", "-o", "out.svg", "--changes", "x"});
-    EXPECT_EQ(o.values, (std::vector<std::string>{"-33.9,151.2", "x"}));
-    EXPECT_EQ(o.radiusKm, 6371);
-    EXPECT_EQ(o.precision, 3);
-    EXPECT_EQ(o.chars, 12);
-    EXPECT_EQ(o.output, "out.svg");
-    EXPECT_TRUE(o.changes);
+    const cli::ToolboxOptions o =
+        Options({"-33.9,151.2", "--radius=6371", "--precision", "3", "--chars=12", "-o", "out.svg", "--changes", "x"});
+    EXPECT_EQ(std::tie(o.values, o.radiusKm, o.precision, o.chars, o.output, o.changes),
+              std::make_tuple(std::vector<std::string>{"-33.9,151.2", "x"}, 6371.0, 3, 12, std::string("out.svg"),
+                              true));
 }
 
 TEST(SquareCommand, FormatsAndRefusals)
@@ -86,34 +84,32 @@ TEST(SquareCommand, FormatsAndRefusals)
     EXPECT_EQ(Square({}).status, cli::kExitUsage);
 }
 
-TEST(PathCommand, KnownPathsInEveryUnit)
+TEST(PathCommand, FormatsAndRefusals)
 {
-    // A quarter of the equator on the nautical-mile sphere is 5400 nmi; on 6371 km it is
-    // 6371 pi / 2 km. The long path is the rest of the circle, the other way.
+    // The long path is the rest of the circle, the other way; --radius scales every unit, and
+    // many digits come out alike under every C runtime.
     EXPECT_EQ(Path({"0,0", "0,90"}).out,
               "0,0 to 0,90\nshort path: 90.0 deg, 10000.8 km, 6214.2 mi, 5400.0 nmi\n"
               "long path: 270.0 deg, 30002.4 km, 18642.6 mi, 16200.0 nmi\n");
-    EXPECT_EQ(Path({"--radius", "6371", "--precision", "3", "0,0", "0,90"}).out,
-              "0,0 to 0,90\nshort path: 90.000 deg, 10007.543 km, 6218.399 mi, 5403.641 nmi\n"
-              "long path: 270.000 deg, 30022.630 km, 18655.198 mi, 16210.923 nmi\n");
+    EXPECT_EQ(Path({"--radius", "6371", "--precision", "9", "0,0", "0,90"}).out,
+              "0,0 to 0,90\nshort path: 90.000000000 deg, 10007.543398010 km, 6218.399172589 mi, 5403.641143634 nmi\n"
+              "long path: 270.000000000 deg, 30022.630194031 km, 18655.197517766 mi, 16210.923430902 nmi\n");
     // Locators stand for their centres: JJ00 is 0.5 N 1 E, one degree north of 0.5 S 1 E.
-    const CommandResult r = Path({"--format", "csv", "--precision", "2", "jj00", "-0.5,1"});
-    EXPECT_EQ(r.out,
+    EXPECT_EQ(Path({"--format", "csv", "--precision", "2", "jj00", "-0.5,1"}).out,
               "from,to,from_lat_deg,from_lon_deg,to_lat_deg,to_lon_deg,radius_km,short_bearing_deg,short_km,"
               "short_mi,short_nmi,long_bearing_deg,long_km,long_mi,long_nmi\n"
               "JJ00,\"-0.5,1\",0.500000,1.000000,-0.500000,1.000000,6366.707,180.00,111.12,69.05,60.00,"
               "0.00,39892.08,24787.79,21540.00\n");
     const char* const refused[][2] = {
-        {"JO62QM", "path: second place \"91,0\": the latitude of LAT,LON must be a decimal number from -90 to 90"},
-        {"JO62QM", "path: second place \"0,180.5\": the longitude of LAT,LON must be a decimal number from -180 to 180"},
-        {"JO62QM", "path: second place \"0,1e2\": the longitude of LAT,LON must be a decimal number from -180 to 180"},
-        {"JO62QM", "path: second place \"JO62Q\": a locator has 2, 4, 6, 8, 10 or 12 characters, not 5"},
+        {"91,0", "the latitude of LAT,LON must be a decimal number from -90 to 90"},
+        {"0,180.5", "the longitude of LAT,LON must be a decimal number from -180 to 180"},
+        {"0,1e2", "the longitude of LAT,LON must be a decimal number from -180 to 180"},
+        {"JO62Q", "a locator has 2, 4, 6, 8, 10 or 12 characters, not 5"},
     };
-    const char* const seconds[] = {"91,0", "0,180.5", "0,1e2", "JO62Q"};
-    for (int i = 0; i < 4; ++i) {
-        const CommandResult bad = Path({refused[i][0], seconds[i]});
+    for (const auto& c : refused) {
+        const CommandResult bad = Path({"JO62QM", c[0]});
         EXPECT_EQ(bad.status, cli::kExitRefused);
-        EXPECT_EQ(bad.err, refused[i][1]);
+        EXPECT_EQ(bad.err, std::string("path: second place \"") + c[0] + "\": " + c[1]);
     }
     EXPECT_EQ(Path({"JO62QM"}).status, cli::kExitUsage);
 }
@@ -133,20 +129,16 @@ TEST(GeoJsonWriter, LinesAreCutAtTheAntimeridian)
     ASSERT_EQ(tilted.size(), 2u);
     EXPECT_GT(tilted[0].back().Latitude, 10.9);
     EXPECT_LT(tilted[0].back().Latitude, 11.1);
-
-    // The whole long path: every step at most 100 km, parts joined where they were cut.
-    const std::string json = Path({"--format", "geojson", "JO62QM", "BL11"}).out;
-    EXPECT_NE(json.find("\"type\":\"MultiLineString\""), std::string::npos);
-    const std::vector<LatLon> samples = CGreatCircle::Sample({52.5, 13.4}, 10, 6, 100 / 6366.707);
-    for (std::size_t i = 1; i < samples.size(); ++i)
-        ASSERT_LE(CGreatCircle(samples[i - 1], samples[i]).GetAngle() * 6366.707, 100.0000001);
+    EXPECT_NE(Path({"--format", "geojson", "JO62QM", "BL11"}).out.find("\"type\":\"MultiLineString\""),
+              std::string::npos);
 }
 
 TEST(RecordWriter, QuotesAndEscapes)
 {
     EXPECT_EQ(cli::CRecordWriter::CsvField("JO62QM"), "JO62QM");
     EXPECT_EQ(cli::CRecordWriter::CsvField("52.5,13.4"), "\"52.5,13.4\"");
-    EXPECT_EQ(cli::CRecordWriter::CsvField("say \"hi\"\n"), "\"say \"\"hi\"\"\n\"");
+    EXPECT_EQ(cli::CRecordWriter::CsvField("say \"hi\""), "\"say \"\"hi\"\"\"");
+    EXPECT_EQ(cli::CRecordWriter::CsvField("a\nb"), "\"a\nb\"");
     EXPECT_EQ(cli::CRecordWriter::JsonString("a\"b\\c\x01\x7f\xe9"), "\"a\\\"b\\\\c\\u0001\\u007f\\u00e9\"");
     EXPECT_EQ(cli::CRecordWriter::Number(-0.04, 1), "0.0");
     EXPECT_EQ(cli::CRecordWriter::Number(-0.05, 1), "-0.1");

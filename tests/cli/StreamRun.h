@@ -1,16 +1,25 @@
 // Runs a command that reads one stream and writes two, on temporary files: what it wrote to
-// each and the status it returned.
+// each and the status it returned. And a file's bytes.
 #pragma once
 
 #include <cstdio>
 #include <functional>
 #include <string>
-#include <utility>
 
 struct StreamRun {
     int status = 0;
     std::string out, err;
 };
+
+inline std::string ReadAll(std::FILE* file)
+{
+    std::string text;
+    std::rewind(file);
+    for (int c; (c = std::getc(file)) != EOF;)
+        text += static_cast<char>(c);
+    std::fclose(file);
+    return text;
+}
 
 inline StreamRun RunOnStreams(const std::string& input, const std::function<int(std::FILE*, std::FILE*, std::FILE*)>& run)
 {
@@ -21,13 +30,14 @@ inline StreamRun RunOnStreams(const std::string& input, const std::function<int(
     std::rewind(in);
     StreamRun r;
     r.status = run(in, out, err);
-    for (auto [file, text] : {std::pair<std::FILE*, std::string*>{out, &r.out}, {err, &r.err}}) {
-        std::rewind(file);
-        int c;
-        while ((c = std::getc(file)) != EOF)
-            *text += static_cast<char>(c);
-        std::fclose(file);
-    }
+    r.out = ReadAll(out);
+    r.err = ReadAll(err);
     std::fclose(in);
     return r;
+}
+
+inline std::string ReadFile(const std::string& path)
+{
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    return file ? ReadAll(file) : std::string();
 }

@@ -1,5 +1,7 @@
-// The locator codec: worked examples, the grid's edges, the text rules, and two properties.
+// The locator codec and CLocatorSquare: worked examples, the grid's edges, the text rules, and
+// the square every position encodes to.
 #include "LocatorCodec.h"
+#include "LocatorSquare.h"
 #include "SplitMix.h"
 
 #include <gtest/gtest.h>
@@ -14,32 +16,21 @@ namespace {
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
 const double kInf = std::numeric_limits<double>::infinity();
 
-// Exact, so that the last bit of a sum shows.
-std::string Exact(const LatLon& p)
-{
-    char s[64];
-    std::snprintf(s, sizeof s, "%.17g %.17g", p.Latitude, p.Longitude);
-    return s;
-}
-
 TEST(Codec, Encodes)
 {
     const struct { double lat, lon; const char* text; } cases[] = {
         {0, 0, "JJ00AA00AA"},
         {52.5, 13.4, "JO62QM80AA"},
         {-33.8688, 151.2093, "QF56OD51CL"},
-        {52.520833333333343, 13.375, "JO62QM55AA"},
         {89.999, 179.999, "RR99XX99VS"},
         // The 1e-7 added after scaling lifts a position a hair below a grid line into the next square.
         {-0.0000005, -0.0000015, "JJ00AA00AA"},
         {-0.0000015, -0.0000025, "II99XX99XX"},
         // No field letter "S": the pole, the date line, and positions the 1e-7 lifts to them.
-        {90, 180, "RR99XX99XX"},
         {90, 0, "JR09AX09AX"},
         {90 - 5e-7, 180 - 1e-6, "RR99XX99XX"},
         {1000, kInf, "RR99XX99XX"},
         // Below the first row or column: that row or column, not a mix of truncation and floor.
-        {-90, -180, "AA00AA00AA"},
         {-90.5, -180.5, "AA00AA00AA"},
         {-90.000002, 0, "JA00AA00AA"},
         {kNaN, -kInf, "AA00AA00AA"},
@@ -50,65 +41,106 @@ TEST(Codec, Encodes)
 
 TEST(Codec, ChecksEachCharacterAgainstItsPairsRange)
 {
-    // The grid's corners in every position; nothing after the tenth character is read.
-    for (const char* text : {"JO62QM", "AA00AA", "RR99XX", "AA00AA00AA", "RR99XX99XX", "JO62QM5", "JO62QM55A",
-                             "JO62QM55AA??"})
+    // The grid's corners, odd lengths, and whatever follows the tenth character.
+    for (const char* text : {"AA00AA", "RR99XX99XX", "JO62QM5", "JO62QM55A", "JO62QM55AA??"})
         EXPECT_TRUE(IsValidLocator(text)) << text;
-    // Each position with a character just outside its range, on either side.
-    for (const char* text : {"", "JO62Q", "jo62qm", "@O62QM", "J062QM", "JO/2QM", "JO6:QM", "JO62[M", "JO62Q5",
-                             "JO62Q\xC1", "SA00AA", "AS00AA", "ZZ99ZZ", "JO62YA", "JN77YA", "JO62QY", "JO62QM/5",
-                             "JO62QMA5", "JO62QM5:", "JO62QM55YA", "JO62QM55AY", "JO62QM55@A", "JO62QM55ax"})
+    // Each of the ten positions with the character just below and just above its range.
+    const std::string top = "RR99XX99XX";
+    for (std::size_t k = 0; k < top.size(); ++k) {
+        for (const char c : {static_cast<char>(top[k] == '9' ? '0' - 1 : 'A' - 1), static_cast<char>(top[k] + 1)}) {
+            std::string text = "JO62QM55AA";
+            text[k] = c;
+            EXPECT_FALSE(IsValidLocator(text)) << text;
+        }
+    }
+    for (const char* text : {"", "JO62Q", "jo62qm", "JO62Q\xC1"})
         EXPECT_FALSE(IsValidLocator(text)) << text;
 }
 
-TEST(Codec, PadsSixSevenAndEightCharacters)
+TEST(Codec, PadsAndDecodesToTheLastBit)
 {
-    // A 7-character text has no square of its own: it stands for its 6-character one.
-    const char* const cases[][2] = {{"JO62QM", "JO62QM55AA"}, {"JO62QM7", "JO62QM55AA"},
-                                    {"JO62QM55", "JO62QM55LL"}, {"JO62QM55L", "JO62QM55L"},
-                                    {"JO62QM55ABC", "JO62QM55ABC"}, {"JO62Q", "JO62Q"}};
-    for (const auto& c : cases) {
+    // 6 characters gain "55AA", 7 stand for their 6-character square, 8 gain "LL", others stay.
+    const char* const padded[][2] = {{"JO62QM", "JO62QM55AA"}, {"JO62QM7", "JO62QM55AA"},
+                                     {"JO62QM55", "JO62QM55LL"}, {"JO62QM55L", "JO62QM55L"},
+                                     {"JO62QM55ABC", "JO62QM55ABC"}, {"JO62Q", "JO62Q"}};
+    for (const auto& c : padded) {
         std::string text = c[0];
         PadLocator(text);
         EXPECT_EQ(text, c[1]) << c[0];
     }
-}
-
-TEST(Codec, Decodes)
-{
-    const char* const cases[][2] = {
+    const char* const decoded[][2] = {
         // The last bit of the latitude depends on the order of summation.
         {"JO62QM55AA", "52.520833333333343 13.375"},
         {"JO62QM55LL", "52.522743055555566 13.378819444444446"},
         {"RR99XX99XX", "89.999826388888891 179.99965277777778"},
-        {"AA00AA00AA", "-90 -180"},
         {"JO62QM55AAZZ", "52.520833333333343 13.375"},  // after the tenth: ignored
         {"jO62QM55AA", "52.520833333333343 653.375"},    // no case folding
         // Missing positions count as "A", so digits as 17; bytes from 128 on are negative.
-        {"", "-72.929166666666674 -145.85833333333335"},
         {"JO62QM55L", "52.520833333333343 13.378819444444446"},
         {"\xFF", "-72.929166666666674 -1465.8583333333333"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(Exact(DecodeLocator(c[0])), c[1]) << c[0];
+    for (const auto& c : decoded) {
+        const LatLon p = DecodeLocator(c[0]);
+        char exact[64];
+        std::snprintf(exact, sizeof exact, "%.17g %.17g", p.Latitude, p.Longitude);
+        EXPECT_STREQ(exact, c[1]) << c[0];
+    }
 }
 
-// Each position within its own range: "5Y" would decode to the same corner as "6A".
-bool OnTheGrid(const std::string& text)
+TEST(LocatorSquare, EdgesCentreAndSize)
 {
-    static const char top[] = "RR99XX99XX";
-    if (text.size() != 10)
-        return false;
-    for (int k = 0; k < 10; ++k)
-        if (text[k] < (top[k] == '9' ? '0' : 'A') || text[k] > top[k])
-            return false;
-    return true;
+    struct Case {
+        const char* text;
+        const char* upper;
+        double south, west, height, width;
+    } const cases[] = {
+        {"JO", "JO", 50, 0, 10, 20},
+        {"jo62", "JO62", 52, 12, 1, 2},
+        {"JO62qm55", "JO62QM55", 52.5 + 5.0 / 240, 13 + 1.0 / 3 + 5.0 / 120, 1.0 / 240, 1.0 / 120},
+        {"RR99XX99XX99", "RR99XX99XX99", 90 - 1.0 / 57600, 180 - 1.0 / 28800, 1.0 / 57600, 1.0 / 28800},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        CLocatorSquare square;
+        std::string why;
+        ASSERT_TRUE(square.SetLocator(c.text, why)) << why;
+        EXPECT_EQ(square.GetLocator(), c.upper);
+        EXPECT_NEAR(square.GetSouth(), c.south, 1e-12);
+        EXPECT_NEAR(square.GetWest(), c.west, 1e-12);
+        EXPECT_NEAR(square.GetNorth(), c.south + c.height, 1e-12);
+        EXPECT_NEAR(square.GetEast(), c.west + c.width, 1e-12);
+        EXPECT_NEAR(square.GetCentre().Latitude, c.south + c.height / 2, 1e-12);
+        EXPECT_NEAR(square.GetCentre().Longitude, c.west + c.width / 2, 1e-12);
+        EXPECT_NEAR(square.GetHeight(), c.height, 1e-15);
+        EXPECT_NEAR(square.GetWidth(), c.width, 1e-15);
+    }
 }
 
-TEST(Codec, EveryEncodedPositionDecodesInsideItsOwnSquare)
+TEST(LocatorSquare, RefusesAndSaysWhy)
+{
+    const char* const cases[][2] = {
+        {"", "a locator has 2, 4, 6, 8, 10 or 12 characters, not 0"},
+        {"JO62QM55AA00X", "a locator has 2, 4, 6, 8, 10 or 12 characters, not 13"},
+        {"SA", "character 1 of a locator must be A to R"},
+        {"J062", "character 2 of a locator must be A to R"},
+        {"JOA2", "character 3 of a locator must be 0 to 9"},
+        {"JO62QM5a", "character 8 of a locator must be 0 to 9"},
+        {"JO62QM55AA0:", "character 12 of a locator must be 0 to 9"},
+        {"JO62\xC4" "A", "character 5 of a locator must be A to X"},
+    };
+    for (const auto& c : cases) {
+        CLocatorSquare square;
+        std::string why;
+        EXPECT_FALSE(square.SetLocator(c[0], why)) << c[0];
+        EXPECT_EQ(why, c[1]) << c[0];
+        EXPECT_EQ(square.GetLocator(), "JJ") << "unchanged after " << c[0];
+    }
+}
+
+TEST(Codec, EveryPositionLiesInTheSquaresItEncodesTo)
 {
     SplitMix rng{20240601};
-    // The added 1e-7 moves the grid lines down by 2e-6 degree of longitude and 1e-6 of latitude.
+    // EncodeLocator's added 1e-7 moves its grid lines down by 2e-6 degree of longitude and 1e-6 of latitude.
     const double lonShift = 2e-6 + 1e-12;
     const double latShift = 1e-6 + 1e-12;
     for (int i = 0; i < 200000; ++i) {
@@ -121,42 +153,25 @@ TEST(Codec, EveryEncodedPositionDecodesInsideItsOwnSquare)
                 continue;
         }
         const std::string text = EncodeLocator(lat, lon);
-        ASSERT_TRUE(OnTheGrid(text)) << text;
+        ASSERT_TRUE(text.size() == 10 && IsValidLocator(text)) << text;
         const LatLon corner = DecodeLocator(text);
         ASSERT_TRUE(corner.Latitude - latShift <= lat && lat < corner.Latitude + 1.0 / 5760
                     && corner.Longitude - lonShift <= lon && lon < corner.Longitude + 1.0 / 2880)
             << text << " " << lat << " " << lon;
+        if (i % 4 == 0)
+            continue;  // a position within a unit of the last place of a line may lie in either square
+        const std::string exact = CLocatorSquare::Encode(lat, lon, 2 + 2 * (i % 6));
+        CLocatorSquare square;
+        std::string why;
+        ASSERT_TRUE(square.SetLocator(exact, why) && exact.size() == 2 + 2 * (i % 6u)) << exact << ": " << why;
+        ASSERT_TRUE(lat >= square.GetSouth() && lat < square.GetNorth() && lon >= square.GetWest()
+                    && lon < square.GetEast())
+            << lat << " " << lon << " " << exact;
     }
-}
-
-// The padded text decodes to the point, and the point encodes back into the text's square.
-testing::AssertionResult DecodesTo(const std::string& text, double lon, double lat)
-{
-    std::string padded = text;
-    PadLocator(padded);
-    const LatLon p = DecodeLocator(padded);
-    if (std::fabs(p.Longitude - lon) <= 1e-9 && std::fabs(p.Latitude - lat) <= 1e-9
-        && EncodeLocator(p.Latitude, p.Longitude).compare(0, text.size(), text) == 0)
-        return testing::AssertionSuccess();
-    return testing::AssertionFailure() << text << " decodes to " << Exact(p);
-}
-
-TEST(Codec, SixAndEightCharacterLocatorsDecodeToFixedPointsInTheirSquares)
-{
-    SplitMix rng{7};
-    for (int i = 0; i < 18 * 18 * 100; ++i) {
-        const std::string eight = {char('A' + i / 1800), char('A' + i / 100 % 18), char('0' + i / 10 % 10),
-                                   char('0' + i % 10), char('A' + rng.Below(24)), char('A' + rng.Below(24)),
-                                   char('0' + rng.Below(10)), char('0' + rng.Below(10))};
-        // South-west corners of the 6- and 8-character squares.
-        const double west = (eight[0] - 'A') * 20 + (eight[2] - '0') * 2 + (eight[4] - 'A') / 12.0 - 180;
-        const double south = (eight[1] - 'A') * 10 + (eight[3] - '0') + (eight[5] - 'A') / 24.0 - 90;
-        const double west8 = west + (eight[6] - '0') / 120.0;
-        const double south8 = south + (eight[7] - '0') / 240.0;
-        // Six characters: the centre of the 5' by 2.5' square; eight: 11/24 of the way across theirs.
-        ASSERT_TRUE(DecodesTo(eight.substr(0, 6), west + 1.0 / 24, south + 1.0 / 48));
-        ASSERT_TRUE(DecodesTo(eight, west8 + 11.0 / 24 / 120, south8 + 11.0 / 24 / 240));
-    }
+    // Off the grid: CLocatorSquare's edge squares.
+    EXPECT_EQ(CLocatorSquare::Encode(90, 180, 12), "RR99XX99XX99");
+    EXPECT_EQ(CLocatorSquare::Encode(-91, -200, 4), "AA00");
+    EXPECT_EQ(CLocatorSquare::Encode(std::numeric_limits<double>::quiet_NaN(), 1e300, 6), "RA90XA");
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-// CGreatCircle and CAzimuthalMap: paths whose bearing and length are known exactly, and a
-// reference in extended precision computed here from three-dimensional vectors.
+// CGreatCircle and CAzimuthalMap: paths whose bearing and length are known exactly, a reference
+// in extended precision, and the way back through Destination.
 #include "AzimuthalMap.h"
 #include "GreatCircle.h"
 
@@ -13,39 +13,10 @@ namespace {
 
 const double kPi = locatrix::kTruePi;
 
-// Bearing (degrees) and central angle (radians) from vectors in long double: a different
-// method from the one under test, and more bits.
-struct Reference {
-    long double bearing, angle;
-};
-
-Reference ReferencePath(const LatLon& a, const LatLon& b)
-{
-    const long double pi = 3.14159265358979323846264338327950288L;
-    const long double p1 = a.Latitude / 180.0L * pi, l1 = a.Longitude / 180.0L * pi;
-    const long double p2 = b.Latitude / 180.0L * pi, l2 = b.Longitude / 180.0L * pi;
-    const long double u[3] = {cosl(p1) * cosl(l1), cosl(p1) * sinl(l1), sinl(p1)};
-    const long double v[3] = {cosl(p2) * cosl(l2), cosl(p2) * sinl(l2), sinl(p2)};
-    const long double cross[3] = {u[1] * v[2] - u[2] * v[1], u[2] * v[0] - u[0] * v[2], u[0] * v[1] - u[1] * v[0]};
-    const long double dot = u[0] * v[0] + u[1] * v[1] + u[2] * v[2];
-    const long double north[3] = {-sinl(p1) * cosl(l1), -sinl(p1) * sinl(l1), cosl(p1)};
-    const long double east[3] = {-sinl(l1), cosl(l1), 0};
-    // The direction of travel is v less its part along u.
-    long double t[3];
-    for (int k = 0; k < 3; ++k)
-        t[k] = v[k] - dot * u[k];
-    const long double e = t[0] * east[0] + t[1] * east[1] + t[2] * east[2];
-    const long double n = t[0] * north[0] + t[1] * north[1] + t[2] * north[2];
-    long double bearing = atan2l(e, n) / pi * 180;
-    if (bearing < 0)
-        bearing += 360;
-    return Reference{bearing, atan2l(sqrtl(cross[0] * cross[0] + cross[1] * cross[1] + cross[2] * cross[2]), dot)};
-}
-
 // Bearings 359.9999... and 0 are neighbours.
-double BearingError(double bearing, long double reference)
+double BearingError(double bearing, double expected)
 {
-    const double d = std::fabs(static_cast<double>(bearing - reference));
+    const double d = std::fabs(bearing - expected);
     return d > 180 ? 360 - d : d;
 }
 
@@ -59,32 +30,50 @@ TEST(GreatCircle, PathsKnownExactly)
         {{0, 90}, {0, 0}, 270, 90},
         {{0, 0}, {0, 179.9}, 90, 179.9},
         {{10, 20}, {50, 20}, 0, 40},            // along a meridian
-        {{50, 20}, {-10, 20}, 180, 60},
-        {{0, 0}, {90, 0}, 0, 90},               // to a pole
-        {{-45, 100}, {-90, 0}, 180, 45},
+        {{-45, 100}, {-90, 0}, 180, 45},        // to a pole
         {{90, 0}, {0, 0}, 180, 90},             // from a pole, along its meridian
         {{0, 170}, {0, -170}, 90, 20},          // over the antimeridian
         {{40, -30}, {40, -30}, 0, 0},           // no path
         {{30, 40}, {-30, -140}, -1, 180},       // antipodes: any bearing
         {{0, 0}, {-1e-9, 180}, 180, 180 - 1e-9}, // a hair off the antipode, over a pole
-        {{0, 0}, {1e-9, -180}, 0, 180 - 1e-9},
         {{52, 13}, {52 + 1e-9, 13}, 0, 1e-9},   // a hair of a path
         {{0, 13}, {0, 13 - 1e-9}, 270, 1e-9},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.from.Latitude << " " << c.from.Longitude << " to " << c.to.Latitude
+                                        << " " << c.to.Longitude);
         const CGreatCircle path(c.from, c.to);
         const double angle = c.angleDegrees / 180 * kPi;
-        EXPECT_NEAR(path.GetAngle(), angle, 1e-15 + angle * 1e-12) << c.from.Latitude << " " << c.to.Latitude;
+        EXPECT_NEAR(path.GetAngle(), angle, 1e-15 + angle * 1e-12);
         EXPECT_NEAR(path.GetLongAngle(), 2 * kPi - angle, 1e-12);
         if (c.bearing >= 0) {
-            EXPECT_NEAR(BearingError(path.GetBearing(), c.bearing), 0, 1e-9) << c.from.Latitude << " " << c.to.Latitude;
+            EXPECT_NEAR(BearingError(path.GetBearing(), c.bearing), 0, 1e-9);
             EXPECT_NEAR(BearingError(path.GetLongBearing(), std::fmod(c.bearing + 180, 360)), 0, 1e-9);
         }
         EXPECT_TRUE(path.GetBearing() >= 0 && path.GetBearing() < 360);
     }
 }
 
-TEST(GreatCircle, AgreesWithAnExtendedPrecisionReference)
+// Bearing (degrees) and central angle (radians) from three-dimensional vectors in long double:
+// a different method from the one under test, and more bits.
+void Reference(const LatLon& a, const LatLon& b, long double& bearing, long double& angle)
+{
+    const long double pi = 3.14159265358979323846264338327950288L;
+    const long double p1 = a.Latitude / 180.0L * pi, l1 = a.Longitude / 180.0L * pi;
+    const long double p2 = b.Latitude / 180.0L * pi, l2 = b.Longitude / 180.0L * pi;
+    const long double u[3] = {cosl(p1) * cosl(l1), cosl(p1) * sinl(l1), sinl(p1)};
+    const long double v[3] = {cosl(p2) * cosl(l2), cosl(p2) * sinl(l2), sinl(p2)};
+    const long double cross[3] = {u[1] * v[2] - u[2] * v[1], u[2] * v[0] - u[0] * v[2], u[0] * v[1] - u[1] * v[0]};
+    const long double dot = u[0] * v[0] + u[1] * v[1] + u[2] * v[2];
+    // The direction of travel is v less its part along u; east and north are its components.
+    const long double east = (v[1] - dot * u[1]) * cosl(l1) - (v[0] - dot * u[0]) * sinl(l1);
+    const long double north = (v[2] - dot * u[2]) * cosl(p1) - ((v[0] - dot * u[0]) * cosl(l1)
+                              + (v[1] - dot * u[1]) * sinl(l1)) * sinl(p1);
+    bearing = atan2l(east, north) / pi * 180;
+    angle = atan2l(sqrtl(cross[0] * cross[0] + cross[1] * cross[1] + cross[2] * cross[2]), dot);
+}
+
+TEST(GreatCircle, AgreesWithAnExtendedPrecisionReferenceAndDestinationGoesBack)
 {
     SplitMix random{3};
     for (int i = 0; i < 30000; ++i) {
@@ -98,36 +87,20 @@ TEST(GreatCircle, AgreesWithAnExtendedPrecisionReference)
         else if (kind == 2)
             b = LatLon{-a.Latitude + hair, a.Longitude + 180 + random.Uniform(-1e-4, 1e-4)};
         const CGreatCircle path(a, b);
-        const Reference r = ReferencePath(a, b);
-        ASSERT_NEAR(path.GetAngle(), static_cast<double>(r.angle), 4e-16 * 4) << i;
+        long double bearing, angle;
+        Reference(a, b, bearing, angle);
+        ASSERT_NEAR(path.GetAngle(), static_cast<double>(angle), 1.6e-15) << i;
         // Near the antipode the bearing hangs on the last bits of the inputs: a few units in the
-    // last place, divided by the distance from the antipode.
+        // last place, divided by the distance from the antipode.
         const double tolerance = kind == 2 ? 5e-14 / (kPi - path.GetAngle()) : 1e-9;
-        ASSERT_LT(BearingError(path.GetBearing(), r.bearing), tolerance) << i << " kind " << kind;
+        ASSERT_LT(BearingError(path.GetBearing(), static_cast<double>(bearing)), tolerance) << i << " kind " << kind;
+        const LatLon back = CGreatCircle::Destination(a, path.GetBearing(), path.GetAngle());
+        ASSERT_LT(CGreatCircle(b, back).GetAngle(), 1e-12) << i << " kind " << kind;
+        ASSERT_TRUE(back.Longitude >= -180 && back.Longitude <= 180);
     }
 }
 
-TEST(GreatCircle, DestinationIsTheOtherEnd)
-{
-    SplitMix random{5};
-    for (int i = 0; i < 10000; ++i) {
-        const LatLon a{random.Uniform(-89, 89), random.Uniform(-180, 180)};
-        const double bearing = random.Uniform(0, 360);
-        const double angle = random.Uniform(1e-6, kPi - 1e-3);
-        const LatLon b = CGreatCircle::Destination(a, bearing, angle);
-        const CGreatCircle back(a, b);
-        ASSERT_NEAR(back.GetAngle(), angle, 1e-12);
-        ASSERT_LT(BearingError(back.GetBearing(), bearing), 1e-7);
-        ASSERT_TRUE(b.Longitude >= -180 && b.Longitude <= 180);
-    }
-    const LatLon quarter = CGreatCircle::Destination({0, 0}, 90, kPi / 2);
-    EXPECT_NEAR(quarter.Latitude, 0, 1e-12);
-    EXPECT_NEAR(quarter.Longitude, 90, 1e-12);
-    EXPECT_NEAR(CGreatCircle::Destination({10, 20}, 0, kPi / 2).Latitude, 80, 1e-12);  // over the pole
-    EXPECT_NEAR(CGreatCircle::Destination({10, 20}, 0, kPi / 2).Longitude, -160, 1e-12);
-}
-
-TEST(AzimuthalMap, KnownPoints)
+TEST(AzimuthalMap, PointsLieInTheirDirectionAsFarOutAsTheirDistance)
 {
     struct Case {
         LatLon centre, point;
@@ -135,13 +108,10 @@ TEST(AzimuthalMap, KnownPoints)
     } const cases[] = {
         {{52, 13}, {52, 13}, 0, 0},                  // the centre
         {{0, 0}, {0, 90}, kPi / 2, 0},               // the four bearings, a quarter round
-        {{0, 0}, {0, -90}, -kPi / 2, 0},
         {{0, 0}, {90, 0}, 0, kPi / 2},
-        {{0, 0}, {-90, 0}, 0, -kPi / 2},
         {{0, 0}, {0, 45}, kPi / 4, 0},
         {{40, 10}, {-40, -170}, 0, -kPi},            // the antipode, on the rim
         {{90, 0}, {0, 0}, 0, -kPi / 2},              // from the pole: its meridian runs down
-        {{90, 0}, {0, 90}, kPi / 2, 0},
     };
     for (const Case& c : cases) {
         const MapPoint p = CAzimuthalMap(c.centre).Project(c.point);
@@ -150,15 +120,6 @@ TEST(AzimuthalMap, KnownPoints)
         if (r < 3) {  // the direction of the antipode is any
             EXPECT_NEAR(std::hypot(p.X - c.x, p.Y - c.y), 0, 1e-12) << c.point.Latitude << " " << c.point.Longitude;
         }
-    }
-    // Every point lies within the rim, as far out as its distance.
-    SplitMix random{9};
-    const CAzimuthalMap map({-33.9, 151.2});
-    for (int i = 0; i < 1000; ++i) {
-        const LatLon p{random.Uniform(-90, 90), random.Uniform(-180, 180)};
-        const MapPoint m = map.Project(p);
-        ASSERT_NEAR(std::hypot(m.X, m.Y), CGreatCircle({-33.9, 151.2}, p).GetAngle(), 1e-12);
-        ASSERT_LE(std::hypot(m.X, m.Y), kPi + 1e-12);
     }
 }
 

