@@ -136,11 +136,13 @@ TEST(HyperLink, ShowsHandCursorsAndATipFedByRelayedMessagesAndReleasesThem)
         ASSERT_TRUE(tip);
         EXPECT_FALSE(::IsWindowVisible(tip));
         std::vector<LPARAM> relayed;
-        ::SetWindowSubclass(tip, [](HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR log) CALLBACK {
+        const SUBCLASSPROC record = [](HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                       DWORD_PTR log) CALLBACK {
             if (msg == TTM_RELAYEVENT && wParam == 0)
                 reinterpret_cast<std::vector<LPARAM>*>(log)->push_back(lParam);
             return ::DefSubclassProc(hWnd, msg, wParam, lParam);
-        }, 1, reinterpret_cast<DWORD_PTR>(&relayed));
+        };
+        ::SetWindowSubclass(tip, record, 1, reinterpret_cast<DWORD_PTR>(&relayed));
         MSG move = {on.hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5), 0, {}};
         EXPECT_FALSE(on.link.PreTranslateMessage(&move));
         EXPECT_EQ(std::vector<LPARAM>{reinterpret_cast<LPARAM>(&move)}, relayed);
@@ -201,7 +203,8 @@ TEST(HyperLink, DrawsInTheDefaultGuiFontWhenTheControlHasNone)
     CTestHost host;
     CScratchKey key;
     const auto ink = [&](HGDIOBJ font) {
-        HWND plain = ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 200, 40, host.m_hWnd, nullptr, nullptr, nullptr);
+        HWND plain = ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 200, 40, host.m_hWnd, nullptr, nullptr,
+                                       nullptr);
         ::SendMessageA(plain, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         CHyperLink link(key.m_strPath.c_str());
         link.SubclassWindow(plain);
