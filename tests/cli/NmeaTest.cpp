@@ -50,7 +50,7 @@ TEST(NmeaReader, PositionSentences)
         {"$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*48", NmeaOutcome::BadChecksum, 0, 0},
         {"$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,", NmeaOutcome::BadChecksum, 0, 0},
         {"$GPGGA,123519,4807.038,N,01131.000,E,1*4", NmeaOutcome::BadChecksum, 0, 0},
-        {Sentence("GPGGA,123519,4867.038,N,01131.000,E,1,08"), NmeaOutcome::Malformed, 0, 0},  // 67 minutes
+        {Sentence("GPGGA,123519,4860.000,N,01131.000,E,1,08"), NmeaOutcome::Malformed, 0, 0},  // 60 minutes
         {Sentence("GPGGA,123519,9100.000,N,01131.000,E,1,08"), NmeaOutcome::Malformed, 0, 0},
         {Sentence("GPGGA,123519,4807.038,X,01131.000,E,1,08"), NmeaOutcome::Malformed, 0, 0},
         {Sentence("GPGGA,123519,4807.038,N,1131.000,E,1,08"), NmeaOutcome::Malformed, 0, 0},   // 2-digit degrees

@@ -158,8 +158,8 @@ TEST(MaskEdit, EveryEditKeepsABeginningOfTheMask)
         {0, "JO65A^B", K_DEL, "JO65A^"}, {1, "JO6[5AB12]", K_DEL, "JO6^"}, {2, "JO[65]AB", K_DEL, "JO[65]AB"},
         {0, "JO[65]AB", K_CLEAR, "JO[65]AB"}, {1, "JO65AB[12]", K_CLEAR, "JO65AB^"},
         // Paste, cut and set-text are cut back to the mask; a cut inside copies but keeps the text.
-        {2, "JO^", K_PASTE "6X5", "JO^6"}, {2, "JO[65]AB", K_CUT, "JO[65]AB", "65"},
-        {0, "JO65[AB]", K_CUT, "JO65^", "AB"}, {0, "^jo65ab12", "", "^JO65AB"}, {2, "^JO6X5", "", "^JO6"},
+        {2, "JO^", K_PASTE "X65", "JO^"}, {2, "JO[65]AB", K_CUT, "JO[65]AB", "65"},
+        {0, "JO65[AB]", K_CUT, "JO65^", "AB"}, {0, "^jo65ab12", "", "^JO65AB"}, {2, "^JOX65", "", "^JO"},
         // A literal takes only itself; without a mask the box is a plain one.
         {3, "^12/34", "12x", "12^"}, {3, "12^", "-3", "12-3^"}, {4, "a^1", "b-\b", "ab^1"},
         {4, "[a]b1", K_CUT K_DEL, "^1", "a"},
