@@ -1,15 +1,24 @@
+// The calculator's rules are the calculator's own tests'; these drive the window around them.
+// The Dpi cases run again at each DPI (dpi_test.sh sets the prefix's LogPixels and names it in
+// LOCATRIX_TEST_DPI; 96 otherwise): every control in its place and tab order with its whole text
+// showing, the banner grown with the dialogs, the icons at the size the system asks for.
+#include "app/AboutDlg.h"
 #include "app/HomePage.h"
 #include "app/LocatorDlg.h"
+#include "controls/HomeBanner.h"
 #include "res/resource.h"
+#include "tests/controls/PixelCanvas.h"
 #include "tests/support/TestHost.h"
+#include "Version.h"
 #include <commctrl.h>
 #include <gtest/gtest.h>
+#include <cstdlib>
 #include <functional>
 #include <initializer_list>
 #include <string>
 #include <utility>
+#include <vector>
 
-// The calculator's rules are the calculator's own tests'; these drive the window around them.
 namespace
 {
 // Runs a step on every tick of a thread timer until it answers true. Modal loops (the dialogs'
@@ -78,19 +87,6 @@ struct CCalculator
         ::SendMessageA(Item(listId), CB_SETCURSEL, index, 0);
         m_dlg.SendMessage(WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(Item(listId)));
     }
-    // The chosen entries of the hemisphere and length lists, separated by blanks.
-    std::string Shown() const
-    {
-        std::string shown;
-        for (int id : {IDC_LATITUDE_WORLD, IDC_LONGITUDE_WORLD, IDC_LOCATOR_CHARS})
-        {
-            char text[16] = {};
-            ::SendMessageA(Item(id), CB_GETLBTEXT, ::SendMessageA(Item(id), CB_GETCURSEL, 0, 0),
-                           reinterpret_cast<LPARAM>(text));
-            shown += (shown.empty() ? "" : " ") + std::string(text);
-        }
-        return shown;
-    }
     void Click(int buttonId, Texts typed = {})
     {
         Type(typed);
@@ -102,20 +98,124 @@ struct CCalculator
     CFocusWatch m_focus;
     CLocatorDlg m_dlg;
 };
+int Scaled(int pixels)
+{
+    const char* dpi = std::getenv("LOCATRIX_TEST_DPI");
+    return ::MulDiv(pixels, dpi ? std::atoi(dpi) : USER_DEFAULT_SCREEN_DPI, USER_DEFAULT_SCREEN_DPI);
+}
+
+int IconWidth(HICON icon)
+{
+    ICONINFO info = {};
+    if (!icon || !::GetIconInfo(icon, &info))
+        return 0;
+    BITMAP bitmap = {};
+    ::GetObjectA(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof(bitmap), &bitmap);
+    ::DeleteObject(info.hbmColor);
+    ::DeleteObject(info.hbmMask);
+    return bitmap.bmWidth;
+}
+
+// A control as the user meets it, in Z order, which is tab order: ID (-1 for none), kind and
+// style letters, text. The first letter is the kind: E edit, L drop-down list, B push button,
+// D default push button, G group box, S text, I icon, H etched line. The letters after it name
+// the style bits it has, of # digits only, U capitals, R read-only, n notify, p no prefix,
+// g group and t tab stop; the others of these it must not have. The icon's text is not looked at.
+struct Control { int id; const char* kind; const char* text; };
+
+const Control kCalculatorControls[] = {
+    {-1, "Sg", "\xB0"}, {-1, "Sg", "'"}, {-1, "Sg", "''"}, {-1, "Sg", "\xB0"}, {-1, "Sg", "'"}, {-1, "Sg", "''"},
+    {1000, "E#t", ""}, {1001, "E#t", ""}, {1002, "Et", ""}, {1003, "Lt", "N"},
+    {1004, "E#t", ""}, {1005, "E#t", ""}, {1006, "Et", ""}, {1007, "Lt", "E"}, {1008, "Bt", "Calculate"},
+    {1020, "Et", ""}, {1021, "Et", ""}, {1022, "Bt", "Calculate"}, {1024, "Lt", "6"}, {1009, "EUt", ""},
+    {1010, "Bt", "Calculate"}, {1011, "Bt", "Reset"}, {1012, "EUt", ""}, {1013, "EUt", ""},
+    {1017, "Bt", "Calculate"}, {1018, "Bt", "Reset"}, {2, "Bt", "Close"},
+    {-1, "G", "GRIDSQUARE"}, {-1, "Sg", "Latitude: "}, {-1, "Sg", "Longitude: "}, {-1, "Sg", "IARU Locator: "},
+    {-1, "G", "DISTANCE"}, {-1, "Sg", "Local Locator:"}, {-1, "Sg", "Distant Locator:"},
+    {-1, "Sg", "Bearing in degrees:"}, {1014, "ERt", ""}, {-1, "Sg", "Distance in Statute miles: "},
+    {-1, "Sg", "Distance in Kilometers: "}, {1015, "ERt", ""}, {1016, "ERt", ""},
+    {-1, "Sg", "Distance in Nautical miles: "}, {1019, "ERt", ""}, {-1, "Sg", "Latitude Decimal: "},
+    {-1, "Sg", "Longitude Decimal: "}, {1023, "Sn", ""}, {-1, "Sg", "Display Locator with:"}, {-1, "Sg", "characters"}};
+
+const Control kAboutControls[] = {
+    {-1, "I", nullptr}, {1000, "Spg", LOCATRIX_ABOUT_TITLE}, {-1, "Sg", "Copyright (C) 2026 Norvane"}, {IDOK, "Dgt", "OK"},
+    {-1, "Sg", "Calculate IARU Locator and Distance"}, {-1, "H", ""}, {1001, "Sng", kHomePageUrl}, {-1, "H", ""}};
+
+// Whether a text as a static control draws it, in the font the dialog gave it, fits the control
+// (a font wider than the one the layout was made for cuts labels). None holds an ampersand.
+bool TextFits(HWND label, const std::string& text)
+{
+    RECT client = {}, needed = {};
+    ::GetClientRect(label, &client);
+    needed.right = client.right;
+    HDC dc = ::GetDC(label);
+    HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(label, WM_GETFONT, 0, 0)));
+    ::DrawTextA(dc, text.c_str(), -1, &needed, DT_CALCRECT | DT_EXPANDTABS | DT_WORDBREAK | DT_NOPREFIX);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(label, dc);
+    return needed.right <= client.right && needed.bottom <= client.bottom;
+}
+
+// The dialog's caption, then each child against its control: on the dialog, its text whole, and
+// overlapping nothing but the frames (the unit marks' boxes reach under the next box while their
+// glyphs do not).
+void ExpectDialog(HWND dialog, const char* caption, const Control* expected, size_t count)
+{
+    EXPECT_EQ(caption, WindowText(dialog));
+    static const struct { char letter, kind; DWORD bit; } bits[] = {
+        {'#', 'E', ES_NUMBER}, {'U', 'E', ES_UPPERCASE}, {'R', 'E', ES_READONLY}, {'D', 'D', BS_DEFPUSHBUTTON},
+        {'n', 'S', SS_NOTIFY}, {'p', 'S', SS_NOPREFIX},  {'g', 0, WS_GROUP},      {'t', 0, WS_TABSTOP}};
+    std::vector<HWND> children;
+    for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+        children.push_back(child);
+    ASSERT_EQ(count, children.size());
+    std::vector<RECT> rects(count);
+    for (size_t i = 0; i < count; ++i)
+    {
+        ::GetWindowRect(children[i], &rects[i]);
+        ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rects[i]), 2);
+    }
+    RECT client, common;
+    ::GetClientRect(dialog, &client);
+    for (size_t i = 0; i < count; ++i)
+    {
+        const Control& control = expected[i];
+        const char kind = control.kind[0];
+        SCOPED_TRACE(testing::Message() << "control " << i << " '" << control.text << "'");
+        const DWORD style = ::GetWindowLongA(children[i], GWL_STYLE);
+        DWORD wanted = 0, mask = 0;
+        for (const auto& b : bits)
+            if (!b.kind || b.kind == kind)
+            {
+                mask |= b.bit;
+                wanted |= strchr(control.kind, b.letter) ? b.bit : 0;
+            }
+        EXPECT_EQ(control.id, static_cast<short>(::GetDlgCtrlID(children[i])));
+        EXPECT_EQ(wanted, style & mask) << std::hex << style;
+        const std::string text = WindowText(children[i]);
+        EXPECT_TRUE(!control.text || control.text == text) << text;
+        EXPECT_TRUE(kind != 'S' || TextFits(children[i], text)) << text;
+        EXPECT_TRUE(::IntersectRect(&common, &rects[i], &client) && ::EqualRect(&common, &rects[i]));
+        const bool mark = control.id == -1 && kind == 'S' && strlen(control.text) <= 2;
+        for (size_t j = i + 1; j < count && kind != 'G' && !mark; ++j)
+            EXPECT_TRUE(*expected[j].kind == 'G' || !::IntersectRect(&common, &rects[i], &rects[j])) << j;
+    }
+}
+
 } // namespace
 
-TEST(CalculatorWindow, FirstStartShowsAnEmptyCalculatorWithItsInputRulesAndSavesNothing)
+// Each box takes what its format allows; each button and the length list reach their command;
+// the window shows and saves what it says, and a restart shows what was saved. A stored locator
+// is loaded under the longest mask and cut to the stored length (6 when none is stored).
+TEST(CalculatorWindow, EachBoxTakesItsInputAndEachCommandShowsAndSavesForTheNextStart)
 {
     CScratchKey key;
+    CMessageBoxRecorder boxes;
+    key.Set("Locator", "JO62QM55AA");
     {
         CCalculator calc(key);
-        calc.ExpectTexts({{IDC_LATITUDE_DEGREE, ""}, {IDC_LOCATOR, ""}, {IDC_LOCATION1, ""}});
-        EXPECT_EQ("N E 6", calc.Shown());
+        EXPECT_EQ("JO62QM", calc.Text(IDC_LOCATOR));
         EXPECT_TRUE(calc.HasFocus(IDC_LATITUDE_DEGREE));
-        const auto icon =
-            reinterpret_cast<LRESULT>(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME)));
-        EXPECT_EQ(icon, calc.m_dlg.SendMessage(WM_GETICON, ICON_BIG));
-        EXPECT_EQ(icon, calc.m_dlg.SendMessage(WM_QUERYDRAGICON));
 
         // Each box's limit, digits only, number format, locator mask and capitals.
         calc.Type({{IDC_LATITUDE_DEGREE, "123"}, {IDC_LATITUDE_MINUTE, "-5.a7"}, {IDC_LONGITUDE_DEGREE, "1234"},
@@ -126,38 +226,21 @@ TEST(CalculatorWindow, FirstStartShowsAnEmptyCalculatorWithItsInputRulesAndSaves
                           {IDC_LATITUDE_SECOND, "12.34"}, {IDC_LONGITUDE_SECOND, "59.8"},
                           {IDC_LATITUDE_DECIMAL, "-12.345678"}, {IDC_LONGITUDE_DECIMAL, "-123.456789"},
                           {IDC_LOCATOR, "JO62QM"}, {IDC_LOCATION2, "JO62QM55AA"}});
-
         CShellRecorder shell;
         ::SendMessageA(calc.Item(IDC_HOME_BANNER), WM_LBUTTONUP, 0, 0);
         ASSERT_EQ(1u, shell.m_calls.size());
         EXPECT_EQ(kHomePageUrl, shell.m_calls[0].file);
-    }
-    EXPECT_FALSE(key.Exists());
-}
 
-// Each button and the length list reach their command; the window shows and saves what it says,
-// and a restart shows what was saved. A stored locator is loaded under the longest mask and cut
-// to the stored length (6 when none is stored).
-TEST(CalculatorWindow, EachCommandShowsAndSavesThroughTheWindowForTheNextStart)
-{
-    CScratchKey key;
-    CMessageBoxRecorder boxes;
-    key.Set("Locator", "JO62QM55AA");
-    {
-        CCalculator calc(key);
-        EXPECT_EQ("JO62QM", calc.Text(IDC_LOCATOR));
         calc.Choose(IDC_LATITUDE_WORLD, 1);
-        calc.Click(IDC_CALCULATE_DMS, {{IDC_LATITUDE_DEGREE, "52"}, {IDC_LATITUDE_MINUTE, "31"},
+        calc.Click(IDC_CALCULATE_DMS, {{IDC_LATITUDE_DEGREE, "52"}, {IDC_LATITUDE_MINUTE, "31"}, {IDC_LATITUDE_SECOND, ""},
                                        {IDC_LONGITUDE_DEGREE, "13"}, {IDC_LONGITUDE_MINUTE, "22"},
                                        {IDC_LONGITUDE_SECOND, "30"}});
         calc.ExpectTexts({{IDC_LATITUDE_DECIMAL, "-52.516667"}, {IDC_LATITUDE_SECOND, "0.00"}, {IDC_LOCATOR, "JD67QL"}});
-        EXPECT_EQ("30 1", key.Text("LongitudeSecond") + " " + std::to_string(key.Number("LatitudeWorld")));
 
         calc.Choose(IDC_LOCATOR_CHARS, 2);
         calc.Click(IDC_CALCULATE_DECIMAL, {{IDC_LATITUDE_DECIMAL, "-33.8688"}, {IDC_LONGITUDE_DECIMAL, "151.2093"}});
         calc.ExpectTexts({{IDC_LOCATOR, "QF56OD51CL"}, {IDC_LONGITUDE_SECOND, "33.48"}});
-        EXPECT_EQ("S E 10", calc.Shown());
-        EXPECT_EQ("-33.8688 2", key.Text("LatitudeDecimal") + " " + std::to_string(key.Number("LocatorChars")));
+        calc.ExpectTexts({{IDC_LATITUDE_WORLD, "S"}, {IDC_LONGITUDE_WORLD, "E"}, {IDC_LOCATOR_CHARS, "10"}});
         // A shorter length cuts the locator at once; a longer one does not bring it back.
         calc.Choose(IDC_LOCATOR_CHARS, 0);
         calc.Choose(IDC_LOCATOR_CHARS, 1);
@@ -165,47 +248,31 @@ TEST(CalculatorWindow, EachCommandShowsAndSavesThroughTheWindowForTheNextStart)
 
         calc.Click(IDC_CALCULATE_LOCATOR, {{IDC_LOCATOR, "JO62QM55AA"}});
         calc.ExpectTexts({{IDC_LATITUDE_SECOND, "21.88"}, {IDC_LONGITUDE_DECIMAL, "13.378819"}, {IDC_LOCATOR, "JO62QM55"}});
-        EXPECT_EQ("N E 8", calc.Shown());
-        EXPECT_EQ("JO62QM55", key.Text("Locator"));
+        calc.ExpectTexts({{IDC_LATITUDE_WORLD, "N"}, {IDC_LONGITUDE_WORLD, "E"}, {IDC_LOCATOR_CHARS, "8"}});
 
         calc.Click(IDC_CALCULATE_DISTANCE, {{IDC_LOCATION1, "JO62QM"}, {IDC_LOCATION2, "KO85TS"}});
         calc.ExpectTexts({{IDC_BEARING, "67.4"}, {IDC_STATUTE_MILES, "1000.5"}, {IDC_KILOMETERS, "1610.1"},
                           {IDC_NAUTICAL_MILES, "869.4"}});
-        EXPECT_EQ("JO62QM KO85TS", key.Text("Location1") + " " + key.Text("Location2"));
 
         // A refusal by the engine (a sign the box would not take from the keyboard): no message,
-        // the locator emptied, nothing saved.
+        // the locator emptied, nothing saved (the next start shows 52).
         ::SetWindowTextA(calc.Item(IDC_LATITUDE_DEGREE), "-5");
         calc.Click(IDC_CALCULATE_DMS);
         calc.ExpectTexts({{IDC_LOCATOR, ""}, {IDC_LATITUDE_DECIMAL, "52.522743"}});
-        EXPECT_EQ("52", key.Text("LatitudeDegree"));
         EXPECT_TRUE(boxes.m_calls.empty());
 
         calc.Choose(IDC_LONGITUDE_WORLD, 1);
         calc.Click(IDC_RESET_POSITION);
-        calc.ExpectTexts({{IDC_LATITUDE_DECIMAL, ""}, {IDC_LONGITUDE_SECOND, ""}, {IDC_LOCATION1, "JO62QM"}});
-        EXPECT_EQ("N E 8", calc.Shown());
+        calc.ExpectTexts({{IDC_LATITUDE_DECIMAL, ""}, {IDC_LONGITUDE_SECOND, ""}, {IDC_LOCATION1, "JO62QM"},
+                          {IDC_LONGITUDE_WORLD, "E"}, {IDC_LOCATOR_CHARS, "8"}});
         calc.Click(IDC_RESET_DISTANCE, {{IDC_LATITUDE_DEGREE, "52"}});
         calc.ExpectTexts({{IDC_LOCATION1, ""}, {IDC_KILOMETERS, ""}, {IDC_LATITUDE_DEGREE, "52"}});
         calc.Choose(IDC_LOCATOR_CHARS, 2); // not saved by itself
     }
-    CCalculator next(key); // the hemisphere as the decimal command saved it
-    next.ExpectTexts({{IDC_LOCATOR, "JO62QM55"}, {IDC_LOCATION2, "KO85TS"}, {IDC_BEARING, ""}});
-    EXPECT_EQ("S E 8", next.Shown());
-}
-
-TEST(CalculatorWindow, AKeyThatCannotBeWrittenStillShowsEveryResultWithoutAMessage)
-{
-    CScratchKey key;
-    CMessageBoxRecorder boxes;
-    key.Set("Locator", "AA00AA");
-    key.Lock();
-    CCalculator calc(key);
-    EXPECT_EQ("AA00AA", calc.Text(IDC_LOCATOR));
-    calc.Click(IDC_CALCULATE_DISTANCE, {{IDC_LOCATION1, "JO62QM"}, {IDC_LOCATION2, "KO85TS"}});
-    EXPECT_EQ("1610.1", calc.Text(IDC_KILOMETERS));
-    EXPECT_TRUE(boxes.m_calls.empty());
-    EXPECT_EQ("<missing>", key.Text("Location1"));
+    CCalculator next(key); // what each command saved, and no more
+    next.ExpectTexts({{IDC_LATITUDE_DEGREE, "52"}, {IDC_LONGITUDE_SECOND, "30"}, {IDC_LATITUDE_DECIMAL, "-33.8688"},
+                      {IDC_LOCATOR, "JO62QM55"}, {IDC_LOCATION1, "JO62QM"}, {IDC_LOCATION2, "KO85TS"},
+                      {IDC_BEARING, ""}, {IDC_LATITUDE_WORLD, "S"}, {IDC_LONGITUDE_WORLD, "E"}, {IDC_LOCATOR_CHARS, "8"}});
 }
 
 TEST(CalculatorWindow, EnterDoesNothingWhileEscapeTheCloseButtonAndTheCloseBoxEndTheDialog)
@@ -239,7 +306,7 @@ TEST(CalculatorWindow, EnterDoesNothingWhileEscapeTheCloseButtonAndTheCloseBoxEn
     EXPECT_FALSE(key.Exists());
 }
 
-// The complaint in a warning box of the calculator's own, the calculator disabled meanwhile;
+// The complaint in a message box of the calculator's own, the calculator disabled meanwhile;
 // then the focus in the box it names, and nothing saved.
 TEST(CalculatorWindow, TheRealMessageBoxShowsTheComplaintThenTheFocusMovesToTheBoxItNames)
 {
@@ -247,23 +314,19 @@ TEST(CalculatorWindow, TheRealMessageBoxShowsTheComplaintThenTheFocusMovesToTheB
     CCalculator calc(key);
     calc.Type({{IDC_LATITUDE_DEGREE, "52"}});
     std::string text;
-    HICON icon = nullptr;
     bool calculatorDisabled = false;
     CWhileModal script([&] {
         HWND box = FindOwnedDialog(calc.m_dlg.m_hWnd, "Locatrix");
         if (!box)
             return false;
         for (HWND child = ::GetWindow(box, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
-            if ((::GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
-                icon = reinterpret_cast<HICON>(::SendMessageA(child, STM_GETICON, 0, 0));
-            else if (!WindowText(child).empty() && ::GetDlgCtrlID(child) != IDOK)
+            if (!WindowText(child).empty() && ::GetDlgCtrlID(child) != IDOK)
                 text = WindowText(child);
         calculatorDisabled = !::IsWindowEnabled(calc.m_dlg.m_hWnd);
         return ::PostMessageA(::GetDlgItem(box, IDOK), BM_CLICK, 0, 0) != FALSE;
     });
     calc.Click(IDC_CALCULATE_DMS);
     EXPECT_EQ("Please enter Latitude Minutes", text);
-    EXPECT_EQ(::LoadIconA(nullptr, IDI_EXCLAMATION), icon);
     EXPECT_TRUE(calculatorDisabled);
     EXPECT_TRUE(calc.HasFocus(IDC_LATITUDE_MINUTE));
     EXPECT_FALSE(key.Exists());
@@ -275,22 +338,16 @@ TEST(CalculatorWindow, TheSystemMenuOpensAFreshAboutBoxWhoseLinkOpensTheHomePage
     CCalculator calc(key);
     HWND dlg = calc.m_dlg.m_hWnd;
     HMENU menu = ::GetSystemMenu(dlg, FALSE);
-    const int last = ::GetMenuItemCount(menu) - 1;
     char item[64] = {};
-    ::GetMenuStringA(menu, last, item, sizeof(item), MF_BYPOSITION);
+    ::GetMenuStringA(menu, IDM_ABOUTBOX, item, sizeof(item), MF_BYCOMMAND);
     EXPECT_STREQ("&About Locatrix...", item);
-    EXPECT_EQ(static_cast<UINT>(IDM_ABOUTBOX), ::GetMenuItemID(menu, last));
-    EXPECT_TRUE(::GetMenuState(menu, last - 1, MF_BYPOSITION) & MF_SEPARATOR);
 
-    LOGFONTA guiFont = {};
-    ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof(guiFont), &guiFont);
     CShellRecorder shell;
     for (size_t opening = 1; opening <= 2; ++opening)
     {
         bool calculatorDisabled = false;
         HFONT titleFont = nullptr;
         LOGFONTA title = {};
-        std::string tip;
         CWhileModal script([&] {
             HWND about = FindOwnedDialog(dlg, "About Locatrix");
             if (!about)
@@ -298,9 +355,8 @@ TEST(CalculatorWindow, TheSystemMenuOpensAFreshAboutBoxWhoseLinkOpensTheHomePage
             calculatorDisabled = !::IsWindowEnabled(dlg);
             titleFont = reinterpret_cast<HFONT>(::SendDlgItemMessageA(about, IDC_ABOUT_TITLE, WM_GETFONT, 0, 0));
             ::GetObjectA(titleFont, sizeof(title), &title);
-            HWND link = ::GetDlgItem(about, IDC_ABOUT_LINK);
-            tip = ToolTipText(link, IDC_ABOUT_LINK);
             // The link finds its text when it paints; then one click on it.
+            HWND link = ::GetDlgItem(about, IDC_ABOUT_LINK);
             ::RedrawWindow(link, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
             ::SendMessageA(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
             ::SendMessageA(link, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
@@ -310,13 +366,75 @@ TEST(CalculatorWindow, TheSystemMenuOpensAFreshAboutBoxWhoseLinkOpensTheHomePage
         PumpMessages();
         SCOPED_TRACE(opening);
         EXPECT_TRUE(calculatorDisabled);
-        EXPECT_TRUE(title.lfWeight == FW_BOLD && title.lfHeight == guiFont.lfHeight &&
-                    std::string(title.lfFaceName) == guiFont.lfFaceName);
+        EXPECT_EQ(FW_BOLD, title.lfWeight);
         EXPECT_EQ(0u, ::GetObjectType(titleFont)); // gone with the box
-        EXPECT_EQ("Home", tip);
         ASSERT_EQ(opening, shell.m_calls.size());
         EXPECT_EQ(kHomePageUrl, shell.m_calls.back().file);
         EXPECT_TRUE(::IsWindowEnabled(dlg));
         EXPECT_EQ(nullptr, FindOwnedDialog(dlg, "About Locatrix"));
     }
+}
+
+// Unaware, Windows would tell the program 96 and stretch its window as a bitmap. The icon groups
+// hold an image for each of these sizes (the resource test lists them), so nothing is stretched.
+TEST(Dpi, BothDialogsShowEachControlInTabOrderWholeAndTheirIconsAtTheSizeForThisDpi)
+{
+    ASSERT_EQ(1252u, ::GetACP()) << "the degree sign is the byte 0xB0 of code page 1252";
+    EXPECT_TRUE(::IsProcessDPIAware());
+    HDC screen = ::GetDC(nullptr);
+    EXPECT_EQ(Scaled(USER_DEFAULT_SCREEN_DPI), ::GetDeviceCaps(screen, LOGPIXELSY));
+    ::ReleaseDC(nullptr, screen);
+    CScratchKey key;
+    CCalculator calc(key);
+    CAboutDlg about;
+    ASSERT_TRUE(about.Create());
+    ::ShowWindow(about.m_hWnd, SW_SHOWNOACTIVATE);
+    ::UpdateWindow(about.m_hWnd);
+    PumpMessages();
+    ExpectDialog(calc.m_dlg.m_hWnd, "Locatrix", kCalculatorControls, std::size(kCalculatorControls));
+    ExpectDialog(about.m_hWnd, "About Locatrix", kAboutControls, std::size(kAboutControls));
+    const int big = ::GetSystemMetrics(SM_CXICON);
+    EXPECT_EQ(big, IconWidth(reinterpret_cast<HICON>(calc.m_dlg.SendMessage(WM_GETICON, ICON_BIG))));
+    HWND aboutIcon = ::GetWindow(about.m_hWnd, GW_CHILD);
+    EXPECT_EQ(Scaled(48), IconWidth(reinterpret_cast<HICON>(::SendMessageA(aboutIcon, STM_GETICON, 0, 0))));
+    RECT shown = {};
+    ::GetClientRect(aboutIcon, &shown);
+    EXPECT_EQ(Scaled(48), shown.right);
+    about.DestroyWindow();
+}
+
+// A twin of the banner on the same dialog, in colours of its own, painted onto a canvas with a
+// margin all round so that any pixel outside the control's rectangle shows.
+TEST(Dpi, TheBannerTextFitsItsControlAndGrowsWithTheDialog)
+{
+    CScratchKey key;
+    CCalculator calc(key);
+    HWND dialog = calc.m_dlg.m_hWnd;
+    RECT control = {};
+    ::GetWindowRect(calc.Item(IDC_HOME_BANNER), &control);
+    ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&control), 2);
+    const int width = control.right - control.left, height = control.bottom - control.top;
+    HWND twinWindow = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | SS_NOTIFY, control.left, control.top, width,
+                                        height, dialog, nullptr, nullptr, nullptr);
+    CHomeBanner twin(RGB(180, 0, 0), RGB(0, 180, 0), RGB(30, 30, 220));
+    twin.SetLinkText(kSiteName);
+    ASSERT_TRUE(twin.SubclassWindow(twinWindow));
+    const int margin = width;
+    CPixelCanvas canvas(width + 2 * margin, height + 2 * margin, RGB(255, 255, 255));
+    const RECT inside = {margin, margin, margin + width, margin + height};
+    twin.Paint(canvas.m_hDC, inside);
+
+    // The face, its light edge and its shadow, each a shade of the colour given for it.
+    RECT text = {canvas.m_rect.right, canvas.m_rect.bottom, 0, 0}, within = {};
+    for (COLORREF colour : {RGB(200, 20, 20), RGB(20, 200, 20), RGB(10, 10, 200)})
+    {
+        RECT box = {};
+        ASSERT_GT(canvas.Count(colour, &box), 0);
+        ::UnionRect(&text, &text, &box);
+    }
+    ::IntersectRect(&within, &text, &inside);
+    EXPECT_TRUE(::EqualRect(&within, &text)) << "the text reaches outside a control of " << width << "x" << height;
+    // Letters about half the control's height: the font grew with the dialog.
+    EXPECT_GE(2 * (text.bottom - text.top), height);
+    twin.DestroyWindow();
 }

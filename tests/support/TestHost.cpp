@@ -155,19 +155,6 @@ bool CScratchKey::Exists() const
     return exists;
 }
 
-std::string CScratchKey::Raw(const char* name) const
-{
-    // Not through RegGetValueA, which would add a missing NUL.
-    std::string data(64, '\0');
-    DWORD type = 0, size = data.size();
-    HKEY key = nullptr;
-    LONG result = ::RegOpenKeyExA(HKEY_CURRENT_USER, m_strPath.c_str(), 0, KEY_READ, &key);
-    if (result == ERROR_SUCCESS)
-        result = ::RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&data[0]), &size);
-    ::RegCloseKey(key);
-    return result == ERROR_SUCCESS ? static_cast<char>(type) + data.substr(0, size) : "";
-}
-
 void CScratchKey::Put(const char* name, DWORD type, const void* data, DWORD size) const
 {
     ASSERT_EQ(ERROR_SUCCESS, ::RegSetKeyValueA(HKEY_CURRENT_USER, m_strPath.c_str(), name, type, data, size));

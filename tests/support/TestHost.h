@@ -76,17 +76,6 @@ struct CScratchKey
     CScratchKey();
     ~CScratchKey() { Clear(); }
     bool Exists() const;
-    std::string Raw(const char* name) const; // type byte, then the data as stored; "" when missing
-    std::string Text(const char* name) const // "<missing>" unless a text
-    {
-        const std::string raw = Raw(name);
-        return raw.size() > 1 && raw[0] == REG_SZ && raw.back() == '\0' ? raw.substr(1, raw.size() - 2) : "<missing>";
-    }
-    DWORD Number(const char* name) const // 0xDEADBEEF unless a number
-    {
-        const std::string raw = Raw(name);
-        return raw.size() == 5 && raw[0] == REG_DWORD ? *reinterpret_cast<const DWORD*>(&raw[1]) : 0xDEADBEEF;
-    }
     void Put(const char* name, DWORD type, const void* data, DWORD size) const;
     void Set(const char* name, const std::string& text) const { Put(name, REG_SZ, text.c_str(), text.size() + 1); }
     void Set(const char* name, DWORD number) const { Put(name, REG_DWORD, &number, sizeof(number)); }
