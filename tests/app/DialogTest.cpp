@@ -98,6 +98,7 @@ struct CCalculator
     CFocusWatch m_focus;
     CLocatorDlg m_dlg;
 };
+
 int Scaled(int pixels)
 {
     const char* dpi = std::getenv("LOCATRIX_TEST_DPI");
