@@ -4,11 +4,8 @@
 #include "StreamRun.h"
 #include "SvgMap.h"
 
-#include "Coastlines.h"
-
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -21,24 +18,13 @@ cli::Place At(const char* name, double latitude, double longitude)
 
 TEST(SvgMap, KnownPointsLandWhereTheyBelong)
 {
+    const double r = cli::CSvgMap::kRimRadius;
     const cli::CSvgMap map(At("0,0", 0, 0), At("0,90", 0, 90), 0, 1);
     const MapPoint centre = map.ToPixels({0, 0});
     EXPECT_EQ(centre.X, cli::CSvgMap::kWidth / 2.0);
-    const double r = cli::CSvgMap::kRimRadius;
-    struct Case {
-        LatLon point;
-        double dx, dy;  // from the centre, in pixels, y down
-    } const cases[] = {
-        {{0, 90}, r / 2, 0},  // east, a quarter round: half way to the rim
-        {{90, 0}, 0, -r / 2},  // north is up
-        {{0, 60}, r / 3, 0},
-        {{-45, 0}, 0, r / 4},
-    };
-    for (const Case& c : cases) {
-        const MapPoint p = map.ToPixels(c.point);
-        EXPECT_NEAR(p.X - centre.X, c.dx, 1e-9) << c.point.Latitude << " " << c.point.Longitude;
-        EXPECT_NEAR(p.Y - centre.Y, c.dy, 1e-9) << c.point.Latitude << " " << c.point.Longitude;
-    }
+    // A quarter round east is half way to the rim; north is up.
+    EXPECT_NEAR(map.ToPixels({0, 90}).X - centre.X, r / 2, 1e-9);
+    EXPECT_NEAR(map.ToPixels({90, 0}).Y - centre.Y, -r / 2, 1e-9);
     // The antipode, from anywhere, is on the rim.
     const cli::CSvgMap berlin(At("JO62QM", 52.5, 13.4), At("FN20XR", 40.7, -74), 0, 1);
     const MapPoint home = berlin.ToPixels({52.5, 13.4});
@@ -50,17 +36,8 @@ TEST(SvgMap, EverythingIsOnIt)
 {
     const std::string svg = cli::CSvgMap(At("JO62QM", 52.5, 13.4), At("\"A&B\"<", -33.9, 151.2), 0, 1).Draw();
     for (const char* part : {"<svg xmlns=\"http://www.w3.org/2000/svg\"", "&quot;A&amp;B&quot;&lt;", "JO62QM",
-                             "short path: ", "long path (dashed): ", "Natural Earth"})
+                             "short path: ", "long path (dashed): ", "stroke=\"#3d6b45\"", "Natural Earth"})
         EXPECT_NE(svg.find(part), std::string::npos) << part;
-    // Every coastline point is drawn: one path command per point.
-    std::size_t points = 0;
-    for (std::size_t i = 0; i < cli::kCoastlineLineCount; ++i)
-        points += cli::kCoastlineLineSizes[i];
-    EXPECT_GT(points, 4000u);
-    const std::size_t end = svg.find("stroke=\"#3d6b45\"");
-    const std::size_t start = svg.rfind("<path d=\"", end);
-    EXPECT_EQ(std::count_if(svg.begin() + start, svg.begin() + end, [](char c) { return c == 'M' || c == 'L'; }),
-              static_cast<long>(points));
 }
 
 TEST(MapCommand, NeedsAnOutputFileAndWritesItWhole)

@@ -1,5 +1,5 @@
 // square and path as commands: options, places, the four formats, and the GeoJSON line cut
-// at the antimeridian.
+// at the antimeridian. CSV's quoting shows in path's places and in the batch's error rows.
 #include "GeoJsonWriter.h"
 #include "PathCommand.h"
 #include "RecordWriter.h"
@@ -35,11 +35,8 @@ TEST(ToolboxOptions, RefusedWithTheOptionNamed)
     } cases[] = {
         {{"--format", "xml"}, "--format takes text, csv, json or geojson"},
         {{"--precision", "13"}, "--precision takes a whole number from 0 to 12"},
-        {{"--precision", "-1"}, "--precision takes a whole number from 0 to 12"},
-        {{"--radius", "0"}, "--radius takes a radius in kilometres, more than 0"},
         {{"--radius", "1e3"}, "--radius takes a radius in kilometres, more than 0"},
         {{"--chars", "7"}, "--chars takes 2, 4, 6, 8, 10 or 12"},
-        {{"--chars", "14"}, "--chars takes 2, 4, 6, 8, 10 or 12"},
         {{"--colour", "red"}, "unknown option: --colour"},
         {{"--overwrite=yes"}, "--overwrite takes no value"},
         {{"--radius"}, "--radius needs a value"},
@@ -54,10 +51,9 @@ TEST(ToolboxOptions, RefusedWithTheOptionNamed)
     }
     // Values may look like negative numbers; options take both spellings.
     const cli::ToolboxOptions o =
-        Options({"-33.9,151.2", "--radius=6371", "--precision", "3", "--chars=12", "-o", "out.svg", "--changes", "x"});
-    EXPECT_EQ(std::tie(o.values, o.radiusKm, o.precision, o.chars, o.output, o.changes),
-              std::make_tuple(std::vector<std::string>{"-33.9,151.2", "x"}, 6371.0, 3, 12, std::string("out.svg"),
-                              true));
+        Options({"-33.9,151.2", "--radius=6371", "--chars", "12", "-o", "a.svg", "--changes"});
+    EXPECT_EQ(std::tie(o.values[0], o.radiusKm, o.chars, o.output, o.changes),
+              std::make_tuple(std::string("-33.9,151.2"), 6371.0, 12, std::string("a.svg"), true));
 }
 
 TEST(SquareCommand, FormatsAndRefusals)
@@ -88,9 +84,6 @@ TEST(PathCommand, FormatsAndRefusals)
 {
     // The long path is the rest of the circle, the other way; --radius scales every unit, and
     // many digits come out alike under every C runtime.
-    EXPECT_EQ(Path({"0,0", "0,90"}).out,
-              "0,0 to 0,90\nshort path: 90.0 deg, 10000.8 km, 6214.2 mi, 5400.0 nmi\n"
-              "long path: 270.0 deg, 30002.4 km, 18642.6 mi, 16200.0 nmi\n");
     EXPECT_EQ(Path({"--radius", "6371", "--precision", "9", "0,0", "0,90"}).out,
               "0,0 to 0,90\nshort path: 90.000000000 deg, 10007.543398010 km, 6218.399172589 mi, 5403.641143634 nmi\n"
               "long path: 270.000000000 deg, 30022.630194031 km, 18655.197517766 mi, 16210.923430902 nmi\n");
@@ -103,7 +96,6 @@ TEST(PathCommand, FormatsAndRefusals)
     const char* const refused[][2] = {
         {"91,0", "the latitude of LAT,LON must be a decimal number from -90 to 90"},
         {"0,180.5", "the longitude of LAT,LON must be a decimal number from -180 to 180"},
-        {"0,1e2", "the longitude of LAT,LON must be a decimal number from -180 to 180"},
         {"JO62Q", "a locator has 2, 4, 6, 8, 10 or 12 characters, not 5"},
     };
     for (const auto& c : refused) {
@@ -116,29 +108,19 @@ TEST(PathCommand, FormatsAndRefusals)
 
 TEST(GeoJsonWriter, LinesAreCutAtTheAntimeridian)
 {
-    // Along the equator from 170 E to 170 W: cut at 180, latitude 0 on both sides.
-    const std::vector<std::vector<LatLon>> parts =
-        cli::CGeoJsonWriter::SplitAtAntimeridian({{0, 170}, {0, 179}, {0, -179}, {0, -170}});
+    // A great circle through (10, 179) and (12, -179) crosses 180 between them, on the circle,
+    // and the cut point closes the one side and opens the other.
+    const std::vector<std::vector<LatLon>> parts = cli::CGeoJsonWriter::SplitAtAntimeridian({{10, 179}, {12, -179}});
     ASSERT_EQ(parts.size(), 2u);
-    EXPECT_EQ(parts[0].back().Longitude, 180);
-    EXPECT_EQ(parts[1].front().Longitude, -180);
-    EXPECT_NEAR(parts[0].back().Latitude, 0, 1e-12);
-    EXPECT_NEAR(parts[1].front().Latitude, 0, 1e-12);
-    // A great circle through (10, 179) and (12, -179) crosses 180 between them, on the circle.
-    const std::vector<std::vector<LatLon>> tilted = cli::CGeoJsonWriter::SplitAtAntimeridian({{10, 179}, {12, -179}});
-    ASSERT_EQ(tilted.size(), 2u);
-    EXPECT_GT(tilted[0].back().Latitude, 10.9);
-    EXPECT_LT(tilted[0].back().Latitude, 11.1);
+    EXPECT_EQ(std::tie(parts[0].back().Longitude, parts[1].front().Longitude), std::make_tuple(180.0, -180.0));
+    EXPECT_EQ(parts[0].back().Latitude, parts[1].front().Latitude);
+    EXPECT_NEAR(parts[0].back().Latitude, 11, 0.1);
     EXPECT_NE(Path({"--format", "geojson", "JO62QM", "BL11"}).out.find("\"type\":\"MultiLineString\""),
               std::string::npos);
 }
 
-TEST(RecordWriter, QuotesAndEscapes)
+TEST(RecordWriter, EscapesAndSignlessZero)
 {
-    EXPECT_EQ(cli::CRecordWriter::CsvField("JO62QM"), "JO62QM");
-    EXPECT_EQ(cli::CRecordWriter::CsvField("52.5,13.4"), "\"52.5,13.4\"");
-    EXPECT_EQ(cli::CRecordWriter::CsvField("say \"hi\""), "\"say \"\"hi\"\"\"");
-    EXPECT_EQ(cli::CRecordWriter::CsvField("a\nb"), "\"a\nb\"");
     EXPECT_EQ(cli::CRecordWriter::JsonString("a\"b\\c\x01\x7f\xe9"), "\"a\\\"b\\\\c\\u0001\\u007f\\u00e9\"");
     EXPECT_EQ(cli::CRecordWriter::Number(-0.04, 1), "0.0");
     EXPECT_EQ(cli::CRecordWriter::Number(-0.05, 1), "-0.1");
