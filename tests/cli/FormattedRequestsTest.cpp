@@ -47,7 +47,6 @@ TEST(FormattedRequests, EachFormsFieldsByNameAloneAndInBatches)
     EXPECT_EQ(Formatted({"--format", "json", "--batch", "locator", "JO62QM"}).status, 2);
     // The toolbox's commands take --format themselves.
     EXPECT_TRUE(cli::CFormattedRequests::Wants({"--format", "csv", "--chars", "8", "dms"}));
-    EXPECT_TRUE(cli::CFormattedRequests::Wants({"--batch", "--format=json"}));
     EXPECT_FALSE(cli::CFormattedRequests::Wants({"--format", "csv", "square", "JO"}));
 }
 

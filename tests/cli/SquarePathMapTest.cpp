@@ -1,13 +1,19 @@
-// square and path as commands: options, places, the four formats, and the GeoJSON line cut
-// at the antimeridian. CSV's quoting shows in path's places and in the batch's error rows.
+// square, path and map as commands: options, places, the four formats, the GeoJSON line cut
+// at the antimeridian, and the map: known points land where the projection puts them,
+// everything is drawn, and the file is written whole or not at all (engine.cli has xmllint
+// read one). CSV's quoting shows in path's places and in the batch's error rows.
 #include "GeoJsonWriter.h"
+#include "MapCommand.h"
 #include "PathCommand.h"
 #include "RecordWriter.h"
 #include "SquareCommand.h"
+#include "StreamRun.h"
+#include "SvgMap.h"
 #include "ToolboxOptions.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -58,9 +64,7 @@ TEST(ToolboxOptions, RefusedWithTheOptionNamed)
 
 TEST(SquareCommand, FormatsAndRefusals)
 {
-    EXPECT_EQ(Square({"jo62qm"}).out,
-              "JO62QM\nsouth-west: 52.500000 13.333333\nnorth-east: 52.541667 13.416667\n"
-              "centre: 52.520833 13.375000\nsize: 0.041667 0.083333 (degrees of latitude and longitude)\n");
+    // The text format is engine.cli's.
     EXPECT_EQ(Square({"--format", "csv", "--precision", "1", "JO", "AA00"}).out,
               "locator,south_deg,west_deg,north_deg,east_deg,centre_lat_deg,centre_lon_deg,height_deg,width_deg\n"
               "JO,50.0,0.0,60.0,20.0,55.0,10.0,10.0,20.0\n"
@@ -96,14 +100,12 @@ TEST(PathCommand, FormatsAndRefusals)
     const char* const refused[][2] = {
         {"91,0", "the latitude of LAT,LON must be a decimal number from -90 to 90"},
         {"0,180.5", "the longitude of LAT,LON must be a decimal number from -180 to 180"},
-        {"JO62Q", "a locator has 2, 4, 6, 8, 10 or 12 characters, not 5"},
     };
     for (const auto& c : refused) {
         const CommandResult bad = Path({"JO62QM", c[0]});
         EXPECT_EQ(bad.status, cli::kExitRefused);
         EXPECT_EQ(bad.err, std::string("path: second place \"") + c[0] + "\": " + c[1]);
     }
-    EXPECT_EQ(Path({"JO62QM"}).status, cli::kExitUsage);
 }
 
 TEST(GeoJsonWriter, LinesAreCutAtTheAntimeridian)
@@ -124,6 +126,55 @@ TEST(RecordWriter, EscapesAndSignlessZero)
     EXPECT_EQ(cli::CRecordWriter::JsonString("a\"b\\c\x01\x7f\xe9"), "\"a\\\"b\\\\c\\u0001\\u007f\\u00e9\"");
     EXPECT_EQ(cli::CRecordWriter::Number(-0.04, 1), "0.0");
     EXPECT_EQ(cli::CRecordWriter::Number(-0.05, 1), "-0.1");
+}
+
+cli::Place At(const char* name, double latitude, double longitude)
+{
+    return cli::Place{name, LatLon{latitude, longitude}};
+}
+
+TEST(SvgMap, KnownPointsLandWhereTheyBelong)
+{
+    const double r = cli::CSvgMap::kRimRadius;
+    const cli::CSvgMap map(At("0,0", 0, 0), At("0,90", 0, 90), 0, 1);
+    const MapPoint centre = map.ToPixels({0, 0});
+    EXPECT_EQ(centre.X, cli::CSvgMap::kWidth / 2.0);
+    // A quarter round east is half way to the rim; north is up.
+    EXPECT_NEAR(map.ToPixels({0, 90}).X - centre.X, r / 2, 1e-9);
+    EXPECT_NEAR(map.ToPixels({90, 0}).Y - centre.Y, -r / 2, 1e-9);
+    // The antipode, from anywhere, is on the rim.
+    const cli::CSvgMap berlin(At("JO62QM", 52.5, 13.4), At("FN20XR", 40.7, -74), 0, 1);
+    const MapPoint home = berlin.ToPixels({52.5, 13.4});
+    const MapPoint antipode = berlin.ToPixels({-52.5, 13.4 - 180});
+    EXPECT_NEAR(std::hypot(antipode.X - home.X, antipode.Y - home.Y), r, 1e-6);
+}
+
+TEST(SvgMap, EverythingIsOnIt)
+{
+    const std::string svg = cli::CSvgMap(At("JO62QM", 52.5, 13.4), At("\"A&B\"<", -33.9, 151.2), 0, 1).Draw();
+    for (const char* part : {"<svg xmlns=\"http://www.w3.org/2000/svg\"", "&quot;A&amp;B&quot;&lt;", "JO62QM",
+                             "short path: ", "long path (dashed): ", "stroke=\"#3d6b45\"", "Natural Earth"})
+        EXPECT_NE(svg.find(part), std::string::npos) << part;
+}
+
+TEST(MapCommand, NeedsAnOutputFileAndWritesItWhole)
+{
+    cli::ToolboxOptions o;
+    o.values = {"JO62QM", "FN20XR"};
+    EXPECT_EQ(cli::CMapCommand::Run(o).status, 2);
+    o.output = testing::TempDir() + "locatrix_map_test.svg";
+    cli::CommandResult r = cli::CMapCommand::Run(o);
+    EXPECT_EQ(r.status, 0) << r.err;
+    const std::string svg = ReadFile(o.output);
+    EXPECT_EQ(svg.compare(0, 5, "<?xml"), 0);
+    EXPECT_EQ(svg.substr(svg.size() - 7), "</svg>\n");
+    o.values = {"JO62QM", "FN20X"};
+    r = cli::CMapCommand::Run(o);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "map: second place \"FN20X\": a locator has 2, 4, 6, 8, 10 or 12 characters, not 5");
+    o.values = {"JO62QM", "FN20XR"};
+    o.output = testing::TempDir() + "no/such/folder/map.svg";
+    EXPECT_EQ(cli::CMapCommand::Run(o).status, 3);
 }
 
 } // namespace
