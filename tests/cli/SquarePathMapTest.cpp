@@ -18,8 +18,6 @@
 
 namespace {
 
-using cli::CommandResult;
-
 cli::ToolboxOptions Options(const std::vector<std::string>& words)
 {
     cli::ToolboxOptions o;
@@ -28,8 +26,8 @@ cli::ToolboxOptions Options(const std::vector<std::string>& words)
     return o;
 }
 
-CommandResult Square(const std::vector<std::string>& words) { return cli::CSquareCommand::Run(Options(words)); }
-CommandResult Path(const std::vector<std::string>& words) { return cli::CPathCommand::Run(Options(words)); }
+cli::CommandResult Square(const std::vector<std::string>& words) { return cli::CSquareCommand::Run(Options(words)); }
+cli::CommandResult Path(const std::vector<std::string>& words) { return cli::CPathCommand::Run(Options(words)); }
 
 TEST(ToolboxOptions, RefusedWithTheOptionNamed)
 {
@@ -70,7 +68,7 @@ TEST(SquareCommand, FormatsAndRefusals)
                   "[2.000000,1.000000],[0.000000,1.000000],[0.000000,0.000000]]]}"),
               std::string::npos);
     // One bad locator among good ones: nothing printed, the bad one named.
-    const CommandResult bad = Square({"JO62", "JO6X"});
+    const cli::CommandResult bad = Square({"JO62", "JO6X"});
     EXPECT_EQ(bad.status, cli::kExitRefused);
     EXPECT_EQ(bad.out, "");
     EXPECT_EQ(bad.err, "square: \"JO6X\": character 4 of a locator must be 0 to 9");
@@ -89,7 +87,7 @@ TEST(PathCommand, FormatsAndRefusals)
               "short_mi,short_nmi,long_bearing_deg,long_km,long_mi,long_nmi\n"
               "JJ00,\"-0.5,1\",0.500000,1.000000,-0.500000,1.000000,6366.707,180.00,111.12,69.05,60.00,"
               "0.00,39892.08,24787.79,21540.00\n");
-    const CommandResult bad = Path({"JO62QM", "91,0"});
+    const cli::CommandResult bad = Path({"JO62QM", "91,0"});
     EXPECT_EQ(bad.status, cli::kExitRefused);
     EXPECT_EQ(bad.err, "path: second place \"91,0\": the latitude of LAT,LON must be a decimal number from -90 to 90");
     EXPECT_EQ(Path({"JO62QM", "0,180.5"}).err,

@@ -28,7 +28,7 @@ ours_in_registry() {
 reg_value() { run_wine reg query "$1" /v "$2" 2>/dev/null | sed -n "s/^ *$2 *REG_[A-Z_]* *//p" | tr -d '\r'; }
 
 # A prefix with nothing of ours in it: made once, and made again when a failed run left something.
-make_prefix() { "$scripts/wine-prefix.sh" "$WINEPREFIX" || { echo "installer_test: could not create the prefix $WINEPREFIX" >&2; exit 1; }; }
+make_prefix() { "$scripts/wine-prefix.sh" "$WINEPREFIX" || { echo "installer_test: cannot create $WINEPREFIX" >&2; exit 1; }; }
 make_prefix
 if [ -n "$(ours_in_files)$(ours_in_registry)" ]; then
     echo "installer_test: a previous run left Locatrix in $WINEPREFIX; making the prefix anew" >&2
