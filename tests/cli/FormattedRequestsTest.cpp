@@ -23,7 +23,7 @@ TEST(FormattedRequests, EachFormsFieldsByNameAloneAndInBatches)
     const std::string decimal =
         "locator,lat_whole_deg,lat_min,lat_sec,lat_hemisphere,lon_whole_deg,lon_min,lon_sec,lon_hemisphere\n";
     StreamRun r = Formatted({"--batch", "--format", "csv", "--chars", "8"},
-                  "decimal 52.5 13.4\ndecimal 1 2\n\nnonsense\r\ndistance JO62QM KO85TS\ndecimal 1 2");
+                            "decimal 52.5 13.4\ndecimal 1 2\n\nnonsense\r\ndistance JO62QM KO85TS\ndecimal 1 2");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, decimal + "JO62QM80,52,30,0.00,N,13,24,0.00,E\nJJ11AA00,1,0,0.00,N,2,0,0.00,E\n\n"
                      "error\n\"unknown command: \"\"nonsense\"\"\"\n"
