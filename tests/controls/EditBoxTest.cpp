@@ -152,6 +152,7 @@ TEST(MaskEdit, EveryEditKeepsABeginningOfTheMask)
         {0, "JO6^5AB", "\b", "JO^65AB"}, {1, "JO65AB^", "\b", "JO65A^"}, {2, "^JO65AB", K_DEL, "^JO65AB"},
         {0, "JO65A^B", K_DEL, "JO65A^"}, {1, "JO6[5AB12]", K_DEL, "JO6^"}, {2, "JO[65]AB", K_DEL, "JO[65]AB"},
         {0, "JO[65]AB", K_CLEAR, "JO[65]AB"}, {1, "JO65AB[12]", K_CLEAR, "JO65AB^"},
+        {1, "JO[65]AB12", "\b", "JO6^5AB12"}, // inside, Backspace only steps back, even over a selection
         // Paste, cut and set-text are cut back to the mask; a cut inside copies but keeps the text.
         // The box takes a little more than its longest text, so a full locator pastes whole.
         {2, "JO^", K_PASTE "X65", "JO^"}, {2, "JO[65]AB", K_CUT, "JO[65]AB", "65"},
