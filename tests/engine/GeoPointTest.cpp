@@ -23,22 +23,29 @@ std::string Shown(CGeoPoint& p, const char* format = "%f %f | %.0f %.0f %.2f | %
     return s;
 }
 
-TEST(GeoPoint, TakesDegreesMinutesSecondsWithHemisphereLetters)
+TEST(GeoPoint, TakesDegreesMinutesSecondsOrALocator)
 {
     CGeoPoint p;
     EXPECT_EQ(Shown(p) + " " + p.GetLocator(), "0.000000 0.000000 | 0 0 0.00 | 0 0 0.00 JJ00AA00AA");
-    ASSERT_TRUE(p.SetLatitudeDMS(52, 31, 15, 'N'));
-    ASSERT_TRUE(p.SetLongitudeDMS(13, 22, 30, 'E'));
+    ASSERT_TRUE(p.SetLatitudeDMS(52, 31, 15, 'N') && p.SetLongitudeDMS(13, 22, 30, 'E'));
     EXPECT_EQ(Shown(p) + " " + p.GetLocator(), "52.520833 13.375000 | 52 31 15.00 | 13 22 30.00 JO62QM55AA");
+    // The same square as a locator: trimmed, cut to ten characters, upper-cased; seven
+    // characters are their 6-character square.
+    CGeoPoint square;
+    ASSERT_TRUE(square.SetLocator("JO62QM"));
+    EXPECT_EQ(Shown(square), Shown(p));
+    for (const char* text : {" \tJO62QM \r\n", "JO62QM55AAZZ", "Jo62qM9"}) {
+        CGeoPoint q;
+        ASSERT_TRUE(q.SetLocator(text)) << text;
+        EXPECT_EQ(Shown(q, kExact), Shown(square, kExact)) << text;
+    }
+    // A square on a minute line: 52 32 0.00, not 52 31 60.00.
+    ASSERT_TRUE(p.SetLocator("JO62QM08AA"));
+    EXPECT_EQ(Shown(p), "52.533333 13.333333 | 52 32 0.00 | 13 20 0.00");
     // "S" and "W" negate the decimal degrees only; the parts are kept as given, not derived.
-    ASSERT_TRUE(p.SetLatitudeDMS(52, 31, 15.124, 'S'));
-    ASSERT_TRUE(p.SetLongitudeDMS(179, 59, 59.99, 'W'));
+    ASSERT_TRUE(p.SetLatitudeDMS(52, 31, 15.124, 'S') && p.SetLongitudeDMS(179, 59, 59.99, 'W'));
     EXPECT_EQ(Shown(p), "-52.520868 -179.999997 | 52 31 15.12 | 179 59 59.99");
     EXPECT_EQ(p.GetLatitudeSecond(), 15.124);
-    // Any other letter, lower case too, means north or east.
-    ASSERT_TRUE(p.SetLatitudeDMS(1, 0, 0, 's'));
-    ASSERT_TRUE(p.SetLongitudeDMS(1, 0, 0, 'S'));
-    EXPECT_EQ(p.GetLatitude() + p.GetLongitude(), 2.0);
 }
 
 TEST(GeoPoint, RefusesValuesOutOfRangeAndChangesNothing)
@@ -96,22 +103,6 @@ TEST(GeoPoint, DerivesDegreesMinutesSecondsFromDecimalDegrees)
     }
     ASSERT_TRUE(p.SetLatitude(-33.8688) && p.SetLongitude(151.2093));
     EXPECT_EQ(Shown(p) + " " + p.GetLocator(), "-33.868800 151.209300 | 33 52 7.68 | 151 12 33.48 QF56OD51CL");
-}
-
-TEST(GeoPoint, TakesALocator)
-{
-    CGeoPoint p;
-    ASSERT_TRUE(p.SetLocator("JO62QM"));
-    EXPECT_EQ(Shown(p), "52.520833 13.375000 | 52 31 15.00 | 13 22 30.00");
-    // Trimmed, cut to ten characters, upper-cased; seven characters are their 6-character square.
-    CGeoPoint q;
-    for (const char* text : {" \tJO62QM \r\n", "JO62QM55AAZZ", "Jo62qM9"}) {
-        ASSERT_TRUE(q.SetLocator(text)) << text;
-        EXPECT_EQ(Shown(q, kExact), Shown(p, kExact)) << text;
-    }
-    // A square on a minute line: 52 32 0.00, not 52 31 60.00.
-    ASSERT_TRUE(q.SetLocator("JO62QM08AA"));
-    EXPECT_EQ(Shown(q), "52.533333 13.333333 | 52 32 0.00 | 13 20 0.00");
 }
 
 } // namespace
