@@ -8,13 +8,9 @@
 
 #include <cmath>
 #include <cstdio>
-#include <limits>
 #include <string>
 
 namespace {
-
-const double kNaN = std::numeric_limits<double>::quiet_NaN();
-const double kInf = std::numeric_limits<double>::infinity();
 
 TEST(Codec, Encodes)
 {
@@ -26,11 +22,9 @@ TEST(Codec, Encodes)
         // No field letter "S": the pole, the date line, and positions the 1e-7 lifts to them.
         {90, 0, "JR09AX09AX"},
         {90 - 5e-7, 180 - 1e-6, "RR99XX99XX"},
-        {1000, kInf, "RR99XX99XX"},
         // Below the first row or column: that row or column, not a mix of truncation and floor.
         {-90.5, -180.5, "AA00AA00AA"},
         {-90.000002, 0, "JA00AA00AA"},
-        {kNaN, -kInf, "AA00AA00AA"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(EncodeLocator(c.lat, c.lon), c.text) << c.lat << " " << c.lon;
@@ -84,10 +78,8 @@ TEST(LocatorSquare, TakesEitherCaseAndSaysWhyItRefuses)
     ASSERT_TRUE(square.SetLocator("jo62Qm55", why)) << why;
     EXPECT_EQ(square.GetLocator(), "JO62QM55");
     const char* const cases[][2] = {
-        {"", "a locator has 2, 4, 6, 8, 10 or 12 characters, not 0"},
         {"JO62QM55AA00X", "a locator has 2, 4, 6, 8, 10 or 12 characters, not 13"},
         {"SA", "character 1 of a locator must be A to R"},
-        {"J062", "character 2 of a locator must be A to R"},
         {"JO62QM5a", "character 8 of a locator must be 0 to 9"},
         {"JO62\xC4" "A", "character 5 of a locator must be A to X"},
     };

@@ -31,10 +31,9 @@ void Reference(const LatLon& a, const LatLon& b, long double& bearing, long doub
     const long double v[3] = {cosl(p2) * cosl(l2), cosl(p2) * sinl(l2), sinl(p2)};
     const long double cross[3] = {u[1] * v[2] - u[2] * v[1], u[2] * v[0] - u[0] * v[2], u[0] * v[1] - u[1] * v[0]};
     const long double dot = u[0] * v[0] + u[1] * v[1] + u[2] * v[2];
-    // The direction of travel is v less its part along u; east and north are its components.
-    const long double east = (v[1] - dot * u[1]) * cosl(l1) - (v[0] - dot * u[0]) * sinl(l1);
-    const long double north = (v[2] - dot * u[2]) * cosl(p1) - ((v[0] - dot * u[0]) * cosl(l1)
-                              + (v[1] - dot * u[1]) * sinl(l1)) * sinl(p1);
+    // East and north components of v at u: those of the direction of travel.
+    const long double east = v[1] * cosl(l1) - v[0] * sinl(l1);
+    const long double north = v[2] * cosl(p1) - (v[0] * cosl(l1) + v[1] * sinl(l1)) * sinl(p1);
     bearing = atan2l(east, north) / pi * 180;
     angle = atan2l(sqrtl(cross[0] * cross[0] + cross[1] * cross[1] + cross[2] * cross[2]), dot);
 }

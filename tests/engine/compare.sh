@@ -10,11 +10,10 @@ native=$1
 windows=$2
 emulator=$3
 count=${4:-300000}
-[ -f "$native" ] && [ -f "$windows" ] \
-    || { echo "compare.sh: $native or $windows is missing (scripts/build.sh builds build/native first)" >&2; exit 1; }
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-"$native" "$count" >"$scratch/native" || { echo "FAIL: $native stopped with status $?" >&2; exit 1; }
+"$native" "$count" >"$scratch/native" \
+    || { echo "FAIL: $native stopped with status $? (scripts/build.sh builds build/native first)" >&2; exit 1; }
 "$emulator" "$windows" "$count" | tr -d '\r' >"$scratch/windows" \
     || { echo "FAIL: $windows under $emulator stopped with status $?" >&2; exit 1; }
 
