@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# Native against Wine: engine_compare's output for the same pseudo-random inputs, natively and
-# as a Windows program under Wine.
+# engine_compare's output natively against the same under Wine:
 #   compare.sh NATIVE_ENGINE_COMPARE WINDOWS_ENGINE_COMPARE_EXE EMULATOR [COUNT]
 # Lines must agree to the bit, except that on a path line (P) the first field to differ may be
 # a sine, cosine or arc cosine whose runtime gave another result for the same argument; what

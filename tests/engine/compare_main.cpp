@@ -64,8 +64,7 @@ double Coordinate(SplitMix& r, double limit, double step)
     return move == 1 ? line + (r.Below(41) - 20) * 1e-7 : line;
 }
 
-// A position in decimal degrees: its locator, and every field of the point, exactly and as the
-// window shows it.
+// A position in decimal degrees: its locator, and every field of the point, exactly and as shown.
 void PositionCase(SplitMix& r)
 {
     const double lat = Coordinate(r, 90, 1.0 / 5760);
