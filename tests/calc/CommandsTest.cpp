@@ -120,28 +120,6 @@ TEST(Commands, DegreesMinutesSeconds)
     });
 }
 
-TEST(Commands, SecondsOfSixtyOrMoreAreAComplaint)
-{
-    // Checked right after the same side's minutes, on the whole part like the other parts.
-    Check({
-        {CalculateDms,
-         Fill({{Box::LatitudeDegree, "52"}, {Box::LatitudeMinute, "31"}, {Box::LatitudeSecond, "75"},
-               {Box::Locator, "AA00AA"}}),
-         "Please enter Latitude Seconds @latS", "latD=52 latM=31 latS=75 loc=AA00AA N E 6"},
-        {CalculateDms,
-         Fill({{Box::LatitudeDegree, "52"}, {Box::LatitudeMinute, "31"}, {Box::LongitudeDegree, "13"},
-               {Box::LongitudeMinute, "22"}, {Box::LongitudeSecond, "60.00"}}),
-         "Please enter Longitude Seconds @lonS", "latD=52 latM=31 latS=0.00 lonD=13 lonM=22 lonS=60.00 N E 6"},
-        // Just below 60 is a second.
-        {CalculateDms,
-         Fill({{Box::LatitudeDegree, "52"}, {Box::LatitudeMinute, "31"}, {Box::LatitudeSecond, "59.99"},
-               {Box::LongitudeDegree, "13"}, {Box::LongitudeMinute, "22"}, {Box::LongitudeSecond, "59.99"}}),
-         "saved LatitudeDegree=52 LatitudeMinute=31 LatitudeSecond=59.99 LongitudeDegree=13 LongitudeMinute=22 "
-         "LongitudeSecond=59.99 LatitudeWorld=0 LongitudeWorld=0 LocatorChars=0",
-         "latD=52 latM=31 latS=59.99 lonD=13 lonM=22 lonS=59.99 lat=52.533331 lon=13.383331 loc=JO62QM N E 6"},
-    });
-}
-
 TEST(Commands, PositionsOffTheGlobeAreRefused)
 {
     // Parts that pass their checks but add up to more than 90 (180); locators with letters
@@ -183,6 +161,22 @@ TEST(Commands, DegreesMinutesSecondsChecksInOrder)
          Fill({{Box::LatitudeDegree, "89"}, {Box::LatitudeMinute, "59"}, {Box::LongitudeDegree, "179"},
                {Box::LongitudeMinute, "60"}, {Box::Locator, "AA00AA"}}),
          "Please enter Longitude Minutes @lonM", "latD=89 latM=59 latS=0.00 lonD=179 lonM=60 loc=AA00AA N E 6"},
+        // Seconds of 60 or more: checked right after the same side's minutes, on the whole part.
+        {CalculateDms,
+         Fill({{Box::LatitudeDegree, "52"}, {Box::LatitudeMinute, "31"}, {Box::LatitudeSecond, "75"},
+               {Box::Locator, "AA00AA"}}),
+         "Please enter Latitude Seconds @latS", "latD=52 latM=31 latS=75 loc=AA00AA N E 6"},
+        {CalculateDms,
+         Fill({{Box::LatitudeDegree, "52"}, {Box::LatitudeMinute, "31"}, {Box::LongitudeDegree, "13"},
+               {Box::LongitudeMinute, "22"}, {Box::LongitudeSecond, "60.00"}}),
+         "Please enter Longitude Seconds @lonS", "latD=52 latM=31 latS=0.00 lonD=13 lonM=22 lonS=60.00 N E 6"},
+        // Just below 60 is a second.
+        {CalculateDms,
+         Fill({{Box::LatitudeDegree, "52"}, {Box::LatitudeMinute, "31"}, {Box::LatitudeSecond, "59.99"},
+               {Box::LongitudeDegree, "13"}, {Box::LongitudeMinute, "22"}, {Box::LongitudeSecond, "59.99"}}),
+         "saved LatitudeDegree=52 LatitudeMinute=31 LatitudeSecond=59.99 LongitudeDegree=13 LongitudeMinute=22 "
+         "LongitudeSecond=59.99 LatitudeWorld=0 LongitudeWorld=0 LocatorChars=0",
+         "latD=52 latM=31 latS=59.99 lonD=13 lonM=22 lonS=59.99 lat=52.533331 lon=13.383331 loc=JO62QM N E 6"},
         // Whole parts pass the checks; the engine refuses a negative part after the locator was
         // emptied, and nothing is shown or saved.
         {CalculateDms,
@@ -286,15 +280,6 @@ TEST(Commands, StoredValuesComeBackByTheListsRules)
     }
     EXPECT_EQ(11u, described.size());
     EXPECT_EQ(0u, described.count("N E 6"));
-}
-
-TEST(Commands, LocatorMasksFollowTheLengthList)
-{
-    EXPECT_STREQ("**##**", LocatorMask(0));
-    EXPECT_STREQ("**##**##", LocatorMask(1));
-    EXPECT_STREQ("**##**##**", LocatorMask(2));
-    EXPECT_EQ(nullptr, LocatorMask(-1));
-    EXPECT_EQ(nullptr, LocatorMask(3));
 }
 
 } // namespace
