@@ -32,7 +32,7 @@ std::string DecimalText(SplitMix& r)
     static const char* const tails[] = {"", "", "", "", "x", "e", "E-", ".", " 5", "-1", "e+z"};
     std::string s = signs[r.Below(6)];
     const int length = 1 + (r.Below(4) == 0 ? r.Below(60) : r.Below(12));
-    const int point = r.Below(length + 2);  // past the end: none
+    const int point = length > 1 ? r.Below(length + 2) : 1;  // past the end: none; never a lone point
     for (int k = 0; k < length; ++k)
         s += k == point ? '.' : static_cast<char>('0' + r.Below(10));
     if (r.Below(4) == 0) {
