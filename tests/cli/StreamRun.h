@@ -28,12 +28,9 @@ inline StreamRun RunOnStreams(const std::string& input, const std::function<int(
     std::FILE* err = std::tmpfile();
     std::fwrite(input.data(), 1, input.size(), in);
     std::rewind(in);
-    StreamRun r;
-    r.status = run(in, out, err);
-    r.out = ReadAll(out);
-    r.err = ReadAll(err);
+    const int status = run(in, out, err);
     std::fclose(in);
-    return r;
+    return StreamRun{status, ReadAll(out), ReadAll(err)};
 }
 
 inline std::string ReadFile(const std::string& path)

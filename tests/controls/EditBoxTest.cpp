@@ -75,11 +75,7 @@ struct CBoxDriver
 
 // Edits of several boxes: the box holds `before`, `keys` arrive, then it must hold `after`
 // (and the clipboard `copied`, when given).
-struct EditCase
-{
-    int box;
-    const char *before, *keys, *after, *copied = nullptr;
-};
+struct EditCase { int box; const char *before, *keys, *after, *copied = nullptr; };
 
 void ExpectEdits(CBoxDriver* const boxes[], std::initializer_list<EditCase> cases)
 {
@@ -150,35 +146,37 @@ TEST(MaskEdit, EveryEditKeepsABeginningOfTheMask)
     CBoxDriver* const boxes[] = {&d6, &d8, &d10, &dDashed, &dPlain};
     ExpectEdits(boxes, {
         // Typing: capitals from the box's style, misfits refused, one character over another.
-        {0, "^", "1", "^"}, {0, "^", "jo65abC", "JO65AB^"}, {1, "JO^65AB", "7", "JO7^5AB"},
-        {2, "JO[65AB]", "7", "JO7^"}, {2, "J[O6]5AB", "X", "JX^65AB"}, {0, "J[O6]5AB", "5", "J[O6]5AB"},
-        {1, "JO65AB12^", "3", "JO65AB12^"},
+        {0, "^", "jo65abC", "JO65AB^"}, {1, "JO^65AB", "7", "JO7^5AB"}, {2, "JO[65AB]", "7", "JO7^"},
+        {2, "J[O6]5AB", "X", "JX^65AB"}, {0, "J[O6]5AB", "5", "J[O6]5AB"}, {1, "JO65AB12^", "3", "JO65AB12^"},
         // Backspace, Delete and clear only ever shorten from the end.
         {0, "JO6^5AB", "\b", "JO^65AB"}, {1, "JO65AB^", "\b", "JO65A^"}, {2, "^JO65AB", K_DEL, "^JO65AB"},
         {0, "JO65A^B", K_DEL, "JO65A^"}, {1, "JO6[5AB12]", K_DEL, "JO6^"}, {2, "JO[65]AB", K_DEL, "JO[65]AB"},
         {0, "JO[65]AB", K_CLEAR, "JO[65]AB"}, {1, "JO65AB[12]", K_CLEAR, "JO65AB^"},
+        {1, "JO[65]AB12", "\b", "JO6^5AB12"}, // inside, Backspace only steps back, even over a selection
         // Paste, cut and set-text are cut back to the mask; a cut inside copies but keeps the text.
+        // The box takes a little more than its longest text, so a full locator pastes whole.
         {2, "JO^", K_PASTE "X65", "JO^"}, {2, "JO[65]AB", K_CUT, "JO[65]AB", "65"},
         {0, "JO65[AB]", K_CUT, "JO65^", "AB"}, {0, "^jo65ab12", "", "^JO65AB"}, {2, "^JOX65", "", "^JO"},
+        {2, "^", K_PASTE "JO65AB12CD", "JO65AB12CD^"},
         // A literal takes only itself; without a mask the box is a plain one.
         {3, "^12/34", "12x", "12^"}, {3, "12^", "-3", "12-3^"}, {4, "a^1", "b-\b", "ab^1"},
         {4, "[a]b1", K_CUT K_DEL, "^1", "a"},
     });
-    // A text longer than one short read survives a re-filter whole.
-    const std::string longText(100, 'b');
-    EXPECT_EQ("^" + longText, dPlain.At("[a]" + longText).Do(K_CUT).Marked());
-    d6.Send(EM_SETREADONLY, TRUE);
-    EXPECT_EQ("JO^", d6.At("JO^").Do("6\b").Marked());
 }
 
 TEST(NumericEdit, BoxesAsTheCalculatorSetsThemUp)
 {
-    CNumericEdit seconds, latitude, longitude;
-    CBoxDriver dSeconds(seconds), dLatitude(latitude), dLongitude(longitude);
+    CNumericEdit seconds, latitude, longitude, padded, paddedUntyped;
+    CBoxDriver dSeconds(seconds), dLatitude(latitude), dLongitude(longitude), dPadded(padded),
+        dPaddedUntyped(paddedUntyped);
     FormatNumberBox(seconds, 2, 2, false);
     FormatNumberBox(latitude, 2, 6, true);
     FormatNumberBox(longitude, 3, 6, true);
-    CBoxDriver* const boxes[] = {&dSeconds, &dLatitude, &dLongitude};
+    FormatNumberBox(padded, 3, 2, true);
+    FormatNumberBox(paddedUntyped, 3, 2, true);
+    padded.ModifyOptions(NUMF_PAD_ALWAYS, 0);
+    paddedUntyped.ModifyOptions(NUMF_PAD_TYPING, 0);
+    CBoxDriver* const boxes[] = {&dSeconds, &dLatitude, &dLongitude, &dPadded, &dPaddedUntyped};
     ExpectEdits(boxes, {
         // The separator comes by itself behind a full whole part; no sign, letters or group marks.
         {0, "^", "12345", "12.34^"}, {0, "12.34^", "-a,", "12.34^"}, {1, "^", "-456", "-45.6^"},
@@ -189,73 +187,34 @@ TEST(NumericEdit, BoxesAsTheCalculatorSetsThemUp)
         {0, "12.^5", "\b", "12^"}, {0, "12^.5", K_DEL, "12^"}, {0, "1[2.5]", K_DEL, "1^"},
         {0, "1[2.]34", K_CUT, "1^3", "2."}, {0, "^", K_PASTE "-5", "^5"}, {1, "^", K_PASTE "abc-12x.5y6", "^-12.56"},
         {1, "^123.456789", "", "^12.456789"}, {1, "^1.23456789", "", "^1.234567"},
+        // The longest text pastes whole, even between blanks (the box takes a little more).
+        {2, "^", K_PASTE "   -179.999999   \r\n", "^-179.999999"},
         // The sign toggles from anywhere, keeping the selection; nothing is typed over it.
         {1, "45^.5", "-", "-45^.5"}, {1, "-45^.5", "-", "45^.5"}, {2, "4[5.]5", "-", "-4[5.]5"},
         {1, "[-45.5]", "-", "-^"}, {1, "^-12", "5", "^-12"}, {1, "[12.]345678", "-", "-^34"},
+        // Padded always, or only where no typing is re-filtered.
+        {3, "7.00^", "\b", "7.0^0"}, {4, "7.00^", "\b", "7.0^"}, {4, "^-7", "", "^-7.00"},
     });
     EXPECT_DOUBLE_EQ(-45.5, longitude.GetNumber());
-}
-
-TEST(NumericEdit, DigitLimitsSignRuleSeparatorsAndPadding)
-{
-    CNumericEdit plain, limited(-3, 2);
-    CBoxDriver dPlain(plain), dLimited(limited);
-    plain.SetSeparatorChars('.', ','); // whatever the user's locale
-    limited.SetSeparatorChars('.', ',');
-    EXPECT_EQ("^-123456789.1234", dPlain.At("^-1234567890.123456").Marked());
-    EXPECT_DOUBLE_EQ(-123456789.1234, plain.GetNumber());
-    // A negative limit forbids the sign; each change of limit re-filters the text.
-    EXPECT_EQ("^123.5", dLimited.At("^-1234.5").Marked());
-    limited.SetWholeDigits(2);
-    EXPECT_EQ("^-12", dLimited.At("^-123").Marked());
-    limited.SetWholeDigits(-1);
-    EXPECT_EQ("^1", dLimited.Marked());
-    EXPECT_EQ("1^", dLimited.At("1^").Do("6").Marked()); // no automatic separator
-    limited.SetSeparatorChars(',', ',');
-    EXPECT_EQ("^1,5", dLimited.At("^1.2,5").Marked());
-    EXPECT_DOUBLE_EQ(1.5, limited.GetNumber());
-    limited.SetDecimalDigits(0);
-    EXPECT_EQ("^1", dLimited.Marked());
-
-    // Padded always, or only where no typing is re-filtered.
-    FormatNumberBox(plain, 3, 2, true);
-    EXPECT_TRUE(plain.ModifyOptions(NUMF_PAD_ALWAYS, 0));
-    EXPECT_FALSE(plain.ModifyOptions(NUMF_PAD_ALWAYS, 0));
-    EXPECT_EQ("7.0^0", dPlain.At("7.00^").Do("\b").Marked());
-    plain.ModifyOptions(NUMF_PAD_TYPING, NUMF_PAD_ALWAYS);
-    EXPECT_EQ("7.0^", dPlain.At("7.00^").Do("\b").Marked());
-    EXPECT_EQ("^-7.00", dPlain.At("^-7").Marked());
+    // The paste room stays small, so that a huge paste is cut before it fills the box.
+    EXPECT_LT(::SendMessageA(dLongitude.m_hBox, EM_GETLIMITTEXT, 0, 0), 1000);
 }
 
 TEST(NumericEdit, EachFocusLossOptionActsAlone)
 {
     enum Range { kAny, k0To12, kFrom3, kUpTo0 };
     const double kRanges[][2] = {{-DBL_MAX, DBL_MAX}, {0, 12.5}, {3, DBL_MAX}, {-DBL_MAX, 0}};
-    const struct
-    {
-        DWORD options;
-        Range range;
-        const char *before, *after;
-        bool refocus = false;
-        const char* message = nullptr;
-    } cases[] = {
-        {0, k0To12, "20", "20"}, {0, kAny, "07.50", "07.50"},
-        {NUMF_BEEP_INVALID | NUMF_BEEP_EMPTY, k0To12, "20", "20"}, // beeps change nothing else
-        {NUMF_TRIM_ZEROS, kAny, "000", "0"}, {NUMF_TRIM_ZEROS, kAny, "-00.5", "-0.5"},
-        {NUMF_PAD_DECIMALS, kAny, "7", "7.00"}, {NUMF_PAD_DECIMALS, kAny, "-", "0.00"},
-        {NUMF_PAD_DECIMALS | NUMF_NO_PAD_IF_EMPTY, kAny, "", ""},
-        {NUMF_PAD_DECIMALS | NUMF_PAD_WHOLE, kAny, "-1.5", "-001.50"}, {NUMF_PAD_WHOLE, kAny, "", "000"},
+    const struct { DWORD options; Range range; const char *before, *after; bool refocus = false;
+                   const char* message = nullptr; } cases[] = {
+        {0, k0To12, "20", "20"}, {NUMF_TRIM_ZEROS, kAny, "-00.5", "-0.5"},
+        {NUMF_PAD_DECIMALS | NUMF_PAD_WHOLE, kAny, "-1.5", "-001.50"},
         // Out of range or empty: clamped, the focus kept, a message only with the focus.
-        {NUMF_CLAMP_INVALID, k0To12, "20", "12.5"}, {NUMF_CLAMP_INVALID, k0To12, "-3", "0"},
-        {NUMF_CLAMP_INVALID | NUMF_FOCUS_INVALID, k0To12, "", ""},
-        {NUMF_CLAMP_EMPTY, kFrom3, "", "3"}, {NUMF_CLAMP_EMPTY, k0To12, "20", "20"},
+        {NUMF_CLAMP_INVALID, k0To12, "20", "12.5"}, {NUMF_CLAMP_EMPTY, kFrom3, "", "3"},
         {NUMF_FOCUS_INVALID, k0To12, "20", "20", true}, {NUMF_FOCUS_INVALID, k0To12, "12.5", "12.5"},
         {NUMF_FOCUS_EMPTY, k0To12, "", "", true}, {NUMF_MESSAGE_INVALID | NUMF_MESSAGE_EMPTY, k0To12, "20", "20"},
-        {NUMF_FOCUS_INVALID | NUMF_MESSAGE_INVALID, k0To12, "20", "20", true, "numeric value between 0 and 12.5"},
         {NUMF_FOCUS_INVALID | NUMF_MESSAGE_INVALID, kUpTo0, "5", "5", true, "numeric value less than or equal to 0"},
         {NUMF_CLAMP_EMPTY | NUMF_FOCUS_EMPTY | NUMF_MESSAGE_EMPTY, kFrom3, "", "3", true,
          "numeric value greater than or equal to 3"},
-        {NUMF_FOCUS_EMPTY | NUMF_MESSAGE_EMPTY, kAny, "", "", true, "valid numeric value"},
     };
     CMessageBoxRecorder messages;
     CNumericEdit box;
@@ -269,37 +228,12 @@ TEST(NumericEdit, EachFocusLossOptionActsAlone)
         EXPECT_EQ(std::string("^") + c.after, drive.At(std::string("^") + c.before).Leave().Marked());
         EXPECT_EQ(c.refocus, drive.m_focus.m_hLast == drive.m_hBox);
         ASSERT_EQ(c.message ? 1u : 0u, messages.m_calls.size());
-        if (c.message)
-        {
-            EXPECT_EQ("Please specify a " + std::string(c.message) + ".", messages.m_calls[0].text);
-            EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION), messages.m_calls[0].type);
-        }
+        EXPECT_TRUE(!c.message || "Please specify a " + std::string(c.message) + "." == messages.m_calls[0].text)
+            << messages.m_calls[0].text; // only looked at on failure, when there is a call
         messages.m_calls.clear();
     }
     box.ModifyOptions(NUMF_TRIM_ZEROS, 0x0FFF);
     EXPECT_EQ("7.[5]", drive.At("00[7.]5").Leave().Marked()); // the selection stays where it was
-}
-
-TEST(EditBoxes, EachCustomBoxLimitsPastesToALittleMoreThanItsLongestText)
-{
-    CMaskEdit ten("**##**##**"), plain;
-    CNumericEdit seconds, longitude;
-    CBoxDriver dTen(ten), dSeconds(seconds), dLongitude(longitude), dPlain(plain, 0);
-    FormatNumberBox(seconds, 2, 2, false);
-    FormatNumberBox(longitude, 3, 6, true);
-    const auto limit = [](CBoxDriver& d) { return ::SendMessageA(d.m_hBox, EM_GETLIMITTEXT, 0, 0); };
-    // Never below the longest valid text ("-179.999999" is 11), never near a megabyte, so that
-    // a huge paste is cut before it fills the box; the longest texts paste whole, blanks too.
-    const std::pair<CBoxDriver*, LRESULT> limits[] = {{&dTen, 10}, {&dSeconds, 5}, {&dLongitude, 11}};
-    for (const auto& box : limits)
-        EXPECT_TRUE(limit(*box.first) >= box.second && limit(*box.first) < 1000) << box.second;
-    CBoxDriver* const boxes[] = {&dTen, &dLongitude};
-    ExpectEdits(boxes, {{0, "^", K_PASTE "JO65AB12CD", "JO65AB12CD^"},
-                        {1, "^", K_PASTE "   -179.999999   \r\n", "^-179.999999"}});
-    // The limit follows the rules (a longer mask, more decimals); a box without a mask has none.
-    ten.SetMask("**##**##**##########");
-    seconds.SetDecimalDigits(30);
-    EXPECT_TRUE(limit(dTen) >= 20 && limit(dSeconds) >= 34 && limit(dPlain) >= 30000);
 }
 
 TEST(RandomisedEdits, EveryBoxAlwaysHoldsATextOfItsShape)

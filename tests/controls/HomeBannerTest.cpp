@@ -1,7 +1,6 @@
 #include "PixelCanvas.h"
 #include "controls/HomeBanner.h"
 #include "framework/Font.h"
-#include "tests/support/TestHost.h"
 #include <gtest/gtest.h>
 
 TEST(HomeBanner, EmbossesTheSiteNameBottomRightInShadedButtonColours)
@@ -36,19 +35,4 @@ TEST(HomeBanner, EmbossesTheSiteNameBottomRightInShadedButtonColours)
         EXPECT_TRUE(!previous.right || (previous.right + 60 == onDark.right && previous.bottom + 30 == onDark.bottom));
         previous = onDark;
     }
-}
-
-TEST(HomeBanner, OpensTheHomePageOnEveryRelease)
-{
-    CTestHost host;
-    HWND control = host.AddControl("STATIC", SS_NOTIFY, 1023, 10, 200, 182, 32);
-    CHomeBanner banner;
-    banner.SetLinkTarget("https://example.org/home");
-    ASSERT_TRUE(banner.SubclassWindow(control));
-    CShellRecorder shell(2); // a failed open is not looked at
-    for (LPARAM at : {MAKELPARAM(0, 0), MAKELPARAM(181, 31), MAKELPARAM(0, 0)})
-        ::SendMessageA(control, WM_LBUTTONUP, 0, at);
-    ASSERT_EQ(3u, shell.m_calls.size());
-    for (const auto& call : shell.m_calls)
-        EXPECT_TRUE(call.verb == "open" && call.file == "https://example.org/home" && call.show == SW_SHOWNORMAL);
 }
