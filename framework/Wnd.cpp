@@ -16,14 +16,6 @@ CWnd::~CWnd()
     UnsubclassWindow();
 }
 
-HWND CWnd::Detach()
-{
-    UnsubclassWindow();
-    HWND hWnd = m_hWnd;
-    m_hWnd = nullptr;
-    return hWnd;
-}
-
 bool CWnd::SubclassWindow(HWND hWnd)
 {
     if (!::IsWindow(hWnd) || m_bSubclassed)

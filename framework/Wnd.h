@@ -19,7 +19,6 @@ public:
 
     // Handle-only binding: no messages are routed to the object.
     void Attach(HWND hWnd) { m_hWnd = hWnd; }
-    HWND Detach();
 
     // Routes the window's messages through WindowProc from now on; runs PreSubclassWindow first.
     bool SubclassWindow(HWND hWnd);
