@@ -35,9 +35,18 @@ run() {
     local side=$1 cli=("$native")
     shift
     [ "$side" = windows ] && cli=("${windows[@]}")
-    rm -f "$scratch/$side.svg"
-    "${cli[@]}" "${@/OUT/$scratch/$side.svg}" <"$scratch/in" >"$scratch/$side.out" 2>"$scratch/$side.raw"
-    echo $? >"$scratch/$side.rc"
+    local tries=2 rc
+    while :; do
+        rm -f "$scratch/$side.svg"
+        "${cli[@]}" "${@/OUT/$scratch/$side.svg}" <"$scratch/in" >"$scratch/$side.out" 2>"$scratch/$side.raw"
+        rc=$?
+        # Wine has been seen to end a program with a failure before it wrote anything. The CLI
+        # never fails without a message, so such a run is started once more, and said so.
+        [ "$side" = windows ] && [ $rc -ne 0 ] && [ ! -s "$scratch/$side.out" ] && [ ! -s "$scratch/$side.raw" ] &&
+            [ $((--tries)) -gt 0 ] || break
+        echo "note: the Windows build ended with status $rc and no output; running it once more"
+    done
+    echo $rc >"$scratch/$side.rc"
     tr -d '\r' <"$scratch/$side.raw" >"$scratch/$side.err"
     tr -d '\r' <"$scratch/$side.out" >"$scratch/$side.lines"
 }
