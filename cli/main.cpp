@@ -20,12 +20,6 @@ int main(int argc, char** argv)
         std::fputs(cli::HelpText().c_str(), stderr);
         return 2;
     }
-    for (const std::string& w : words) {
-        if (w == "--help" || w == "-h") {
-            return cli::WriteStandardOutput(cli::HelpText()) ? cli::kExitDone : cli::kExitFile;
-        }
-    }
-
     // --batch among the options: the others (--chars) set the batch's default length.
     std::vector<std::string> options;
     for (const std::string& w : words)
