@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Plants each fault of a list into a built tree, one at a time: builds, runs the tests and
 records whether any failed, then puts the source back. Called by scripts/faults/run.sh.
-  plant.py TREE FAULTS RESULTS [ID...]
+  plant.py TREE WINDOWS_TREE FAULTS RESULTS [ID...]   (WINDOWS_TREE: win32 or win64)
 A fault in the list:
   ## ID path/of/file.cpp :: what it breaks
   <<<
@@ -16,8 +16,8 @@ import subprocess
 import sys
 import time
 
-tree, faults_file, results = sys.argv[1:4]
-only = set(sys.argv[4:])
+tree, windows_tree, faults_file, results = sys.argv[1:5]
+only = set(sys.argv[5:])
 faults = re.findall(r'^## (\S+) (\S+) :: (.*?)\n<<<\n(.*?)\n===\n(.*?)\n?>>>$', open(faults_file).read(), re.S | re.M)
 if not faults:
     sys.exit(f'plant.py: no faults in {faults_file}')
@@ -59,8 +59,8 @@ with open(results, 'a') as record:
             status, output = (0, '') if window_only else suite('native', '-E fuzz')
             where = 'native'
             if status == 0:
-                status, output = suite('win32', "-E '^(engine|cli|calc)[.]'" if window_only else '')
-                where = 'win32'
+                status, output = suite(windows_tree, "-E '^(engine|cli|calc)[.]'" if window_only else '')
+                where = windows_tree
             verdict = {0: 'missed', 99: f'does-not-build ({where})'}.get(status, 'caught')
             caught_by = f'{where}: {failed_tests(output)}' if verdict == 'caught' else ''
         finally:
@@ -68,4 +68,4 @@ with open(results, 'a') as record:
         open(os.path.join(logs, fault_id + '.log'), 'w').write(output)
         record.write(f'{fault_id}\t{verdict}\t{int(time.time() - started)}s\t{path}\t{what}\t{caught_by}\n')
         record.flush()
-    run('cmake --build build/native -j2 >/dev/null 2>&1; cmake --build build/win32 -j2 >/dev/null 2>&1')
+    run(f'cmake --build build/native -j2 >/dev/null 2>&1; cmake --build build/{windows_tree} -j2 >/dev/null 2>&1')
