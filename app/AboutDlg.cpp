@@ -1,4 +1,4 @@
-#include "AboutDlg.h"
+#include "app/AboutDlg.h"
 #include "app/HomePage.h"
 #include "framework/ScreenDpi.h"
 #include "framework/WinApp.h"

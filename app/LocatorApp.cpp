@@ -1,4 +1,4 @@
-#include "LocatorApp.h"
+#include "app/LocatorApp.h"
 #include "app/LocatorDlg.h"
 
 CLocatorApp theApp;

@@ -1,4 +1,4 @@
-#include "LocatorDlg.h"
+#include "app/LocatorDlg.h"
 #include "app/AboutDlg.h"
 #include "app/HomePage.h"
 #include "framework/PaintDC.h"

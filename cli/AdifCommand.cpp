@@ -1,9 +1,9 @@
-#include "AdifCommand.h"
+#include "cli/AdifCommand.h"
 
-#include "AdifLog.h"
-#include "AtomicFile.h"
-#include "Place.h"
-#include "Quoted.h"
+#include "cli/AdifLog.h"
+#include "cli/AtomicFile.h"
+#include "cli/Place.h"
+#include "cli/Quoted.h"
 
 namespace cli {
 

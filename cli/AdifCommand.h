@@ -1,8 +1,8 @@
 // locatrix-cli adif [FILE.adi]: the log with DISTANCE filled in, to -o OUT or standard output.
 #pragma once
 
-#include "CommandResult.h"
-#include "ToolboxOptions.h"
+#include "cli/CommandResult.h"
+#include "cli/ToolboxOptions.h"
 
 namespace cli {
 

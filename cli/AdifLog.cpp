@@ -1,9 +1,9 @@
-#include "AdifLog.h"
+#include "cli/AdifLog.h"
 
-#include "LocatorSquare.h"
-#include "PathReport.h"
-#include "Quoted.h"
-#include "RecordWriter.h"
+#include "cli/PathReport.h"
+#include "cli/Quoted.h"
+#include "cli/RecordWriter.h"
+#include "engine/LocatorSquare.h"
 
 #include <algorithm>
 

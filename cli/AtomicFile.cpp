@@ -1,6 +1,6 @@
-#include "AtomicFile.h"
+#include "cli/AtomicFile.h"
 
-#include "Quoted.h"
+#include "cli/Quoted.h"
 
 #include <cerrno>
 #include <cstdio>

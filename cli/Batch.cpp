@@ -1,8 +1,8 @@
-#include "Batch.h"
+#include "cli/Batch.h"
 
-#include "CommandResult.h"
-#include "Quoted.h"
-#include "Requests.h"
+#include "cli/CommandResult.h"
+#include "cli/Quoted.h"
+#include "cli/Requests.h"
 
 #include <cerrno>
 #include <cstring>

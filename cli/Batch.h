@@ -1,7 +1,7 @@
 // The batch mode of locatrix-cli: one request per line in, one line per line out.
 #pragma once
 
-#include "Requests.h"
+#include "cli/Requests.h"
 
 #include <cstdio>
 #include <functional>

@@ -1,9 +1,9 @@
-#include "FormattedRequests.h"
+#include "cli/FormattedRequests.h"
 
-#include "CommandResult.h"
-#include "Batch.h"
-#include "Requests.h"
-#include "ToolboxOptions.h"
+#include "cli/Batch.h"
+#include "cli/CommandResult.h"
+#include "cli/Requests.h"
+#include "cli/ToolboxOptions.h"
 
 namespace cli {
 

@@ -3,7 +3,7 @@
 // stays the requests' own.
 #pragma once
 
-#include "RecordWriter.h"
+#include "cli/RecordWriter.h"
 
 #include <cstdio>
 #include <string>

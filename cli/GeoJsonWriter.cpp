@@ -1,8 +1,8 @@
-#include "GeoJsonWriter.h"
+#include "cli/GeoJsonWriter.h"
 
-#include "GreatCircle.h"
-#include "LocatorSquare.h"
-#include "RecordWriter.h"
+#include "cli/RecordWriter.h"
+#include "engine/GreatCircle.h"
+#include "engine/LocatorSquare.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 // GeoJSON (RFC 7946) for a square and for a path, so that any GeoJSON viewer shows them.
 #pragma once
 
-#include "LocatorCodec.h"
+#include "engine/LocatorCodec.h"
 
 #include <string>
 #include <vector>

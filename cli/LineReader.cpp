@@ -1,4 +1,4 @@
-#include "LineReader.h"
+#include "cli/LineReader.h"
 
 namespace cli {
 

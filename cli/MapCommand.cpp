@@ -1,8 +1,8 @@
-#include "MapCommand.h"
+#include "cli/MapCommand.h"
 
-#include "AtomicFile.h"
-#include "PathCommand.h"
-#include "SvgMap.h"
+#include "cli/AtomicFile.h"
+#include "cli/PathCommand.h"
+#include "cli/SvgMap.h"
 
 namespace cli {
 

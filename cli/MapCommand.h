@@ -1,8 +1,8 @@
 // locatrix-cli map A B -o FILE.svg: the great-circle map centred on A.
 #pragma once
 
-#include "CommandResult.h"
-#include "ToolboxOptions.h"
+#include "cli/CommandResult.h"
+#include "cli/ToolboxOptions.h"
 
 namespace cli {
 

@@ -1,11 +1,11 @@
-#include "NmeaCommand.h"
+#include "cli/NmeaCommand.h"
 
-#include "CommandResult.h"
-#include "LineReader.h"
-#include "LocatorSquare.h"
-#include "NmeaReader.h"
-#include "Quoted.h"
-#include "RecordWriter.h"
+#include "cli/CommandResult.h"
+#include "cli/LineReader.h"
+#include "cli/NmeaReader.h"
+#include "cli/Quoted.h"
+#include "cli/RecordWriter.h"
+#include "engine/LocatorSquare.h"
 
 #include <cerrno>
 #include <cstring>

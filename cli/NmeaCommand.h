@@ -2,7 +2,7 @@
 // printed as soon as its line has arrived.
 #pragma once
 
-#include "ToolboxOptions.h"
+#include "cli/ToolboxOptions.h"
 
 #include <cstdio>
 

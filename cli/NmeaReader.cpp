@@ -1,7 +1,7 @@
-#include "NmeaReader.h"
+#include "cli/NmeaReader.h"
 
-#include "NumberText.h"
-#include "Quoted.h"
+#include "cli/Quoted.h"
+#include "engine/NumberText.h"
 
 #include <cstdio>
 #include <vector>

@@ -2,7 +2,7 @@
 // checksum checked, read into a position when they carry a valid fix.
 #pragma once
 
-#include "LocatorCodec.h"
+#include "engine/LocatorCodec.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
-#include "PathCommand.h"
+#include "cli/PathCommand.h"
 
-#include "GeoJsonWriter.h"
-#include "PathReport.h"
-#include "Quoted.h"
+#include "cli/GeoJsonWriter.h"
+#include "cli/PathReport.h"
+#include "cli/Quoted.h"
 
 #include <vector>
 

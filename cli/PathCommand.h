@@ -1,9 +1,9 @@
 // locatrix-cli path A B: short and long path between two locators or positions.
 #pragma once
 
-#include "CommandResult.h"
-#include "Place.h"
-#include "ToolboxOptions.h"
+#include "cli/CommandResult.h"
+#include "cli/Place.h"
+#include "cli/ToolboxOptions.h"
 
 namespace cli {
 

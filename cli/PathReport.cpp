@@ -1,4 +1,4 @@
-#include "PathReport.h"
+#include "cli/PathReport.h"
 
 namespace cli {
 

@@ -1,7 +1,7 @@
-#include "Place.h"
+#include "cli/Place.h"
 
-#include "LocatorSquare.h"
-#include "ToolboxOptions.h"
+#include "cli/ToolboxOptions.h"
+#include "engine/LocatorSquare.h"
 
 namespace cli {
 

@@ -2,7 +2,7 @@
 // LAT,LON in signed decimal degrees.
 #pragma once
 
-#include "LocatorCodec.h"
+#include "engine/LocatorCodec.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "Quoted.h"
+#include "cli/Quoted.h"
 
 #include <cstdio>
 

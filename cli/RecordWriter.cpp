@@ -1,6 +1,6 @@
-#include "RecordWriter.h"
+#include "cli/RecordWriter.h"
 
-#include "NumberText.h"
+#include "engine/NumberText.h"
 
 #include <cstdio>
 

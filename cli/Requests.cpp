@@ -1,7 +1,7 @@
-#include "Requests.h"
+#include "cli/Requests.h"
 
-#include "Quoted.h"
 #include "calc/Commands.h"
+#include "cli/Quoted.h"
 #include "engine/Characters.h"
 
 #include <initializer_list>

@@ -1,9 +1,9 @@
-#include "SquareCommand.h"
+#include "cli/SquareCommand.h"
 
-#include "GeoJsonWriter.h"
-#include "LocatorSquare.h"
-#include "Quoted.h"
-#include "RecordWriter.h"
+#include "cli/GeoJsonWriter.h"
+#include "cli/Quoted.h"
+#include "cli/RecordWriter.h"
+#include "engine/LocatorSquare.h"
 
 #include <vector>
 

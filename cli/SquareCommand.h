@@ -1,8 +1,8 @@
 // locatrix-cli square LOC...: the bounds, centre and size of each locator's square.
 #pragma once
 
-#include "CommandResult.h"
-#include "ToolboxOptions.h"
+#include "cli/CommandResult.h"
+#include "cli/ToolboxOptions.h"
 
 namespace cli {
 

@@ -1,8 +1,8 @@
-#include "SvgMap.h"
+#include "cli/SvgMap.h"
 
-#include "Coastlines.h"
-#include "GreatCircle.h"
-#include "LocatorSquare.h"
+#include "cli/Coastlines.h"
+#include "engine/GreatCircle.h"
+#include "engine/LocatorSquare.h"
 
 #include <cmath>
 

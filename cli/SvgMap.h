@@ -3,9 +3,9 @@
 // long path, and their bearings and distances written below.
 #pragma once
 
-#include "AzimuthalMap.h"
-#include "PathReport.h"
-#include "Place.h"
+#include "cli/PathReport.h"
+#include "cli/Place.h"
+#include "engine/AzimuthalMap.h"
 
 #include <string>
 #include <vector>

@@ -1,15 +1,15 @@
-#include "Toolbox.h"
+#include "cli/Toolbox.h"
 
-#include "AdifCommand.h"
-#include "CommandResult.h"
-#include "FormattedRequests.h"
-#include "MapCommand.h"
-#include "NmeaCommand.h"
-#include "PathCommand.h"
-#include "Requests.h"
-#include "SquareCommand.h"
-#include "StandardOutput.h"
-#include "ToolboxOptions.h"
+#include "cli/AdifCommand.h"
+#include "cli/CommandResult.h"
+#include "cli/FormattedRequests.h"
+#include "cli/MapCommand.h"
+#include "cli/NmeaCommand.h"
+#include "cli/PathCommand.h"
+#include "cli/Requests.h"
+#include "cli/SquareCommand.h"
+#include "cli/StandardOutput.h"
+#include "cli/ToolboxOptions.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,6 +1,6 @@
-#include "ToolboxOptions.h"
+#include "cli/ToolboxOptions.h"
 
-#include "NumberText.h"
+#include "engine/NumberText.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
 // locatrix-cli: the calculator's four calculations for scripts and batch work.
-#include "Batch.h"
-#include "CommandResult.h"
-#include "Requests.h"
-#include "StandardOutput.h"
-#include "Toolbox.h"
+#include "cli/Batch.h"
+#include "cli/CommandResult.h"
+#include "cli/Requests.h"
+#include "cli/StandardOutput.h"
+#include "cli/Toolbox.h"
 
 #include <cstdio>
 #include <cstring>

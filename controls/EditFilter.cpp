@@ -1,5 +1,5 @@
-#include "EditFilter.h"
-#include "ValidEdit.h"
+#include "controls/EditFilter.h"
+#include "controls/ValidEdit.h"
 #include <cctype>
 
 CEditFilter::CEditFilter(CValidEdit* edit)

@@ -1,5 +1,5 @@
 #pragma once
-#include "ValidEdit.h"
+#include "controls/ValidEdit.h"
 #include <string>
 
 // An edit box joined with its filter (the filter part serves the box itself). Typed characters,

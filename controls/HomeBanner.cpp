@@ -1,4 +1,4 @@
-#include "HomeBanner.h"
+#include "controls/HomeBanner.h"
 #include "framework/PaintDC.h"
 #include "framework/ScreenDpi.h"
 #include "framework/ShellSeam.h"

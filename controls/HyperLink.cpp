@@ -1,4 +1,4 @@
-#include "HyperLink.h"
+#include "controls/HyperLink.h"
 #include "engine/NumberText.h"
 #include "framework/MemoryDC.h"
 #include "framework/PaintDC.h"

@@ -1,4 +1,4 @@
-#include "MaskEdit.h"
+#include "controls/MaskEdit.h"
 
 CMaskEdit::CMaskEdit(const std::string& mask)
     : CFilteredEdit<CMaskFilter>(mask)

@@ -1,6 +1,6 @@
 #pragma once
-#include "FilteredEdit.h"
-#include "MaskFilter.h"
+#include "controls/FilteredEdit.h"
+#include "controls/MaskFilter.h"
 
 // The locator boxes: an edit box that keeps its text a beginning of its mask.
 class CMaskEdit : public CFilteredEdit<CMaskFilter>

@@ -1,5 +1,5 @@
-#include "MaskFilter.h"
-#include "ValidEdit.h"
+#include "controls/MaskFilter.h"
+#include "controls/ValidEdit.h"
 
 CMaskFilter::CMaskFilter(CValidEdit* edit, const std::string& mask)
     : CEditFilter(edit), m_strMask(mask),

@@ -1,6 +1,6 @@
 #pragma once
-#include "EditFilter.h"
-#include "MaskSymbol.h"
+#include "controls/EditFilter.h"
+#include "controls/MaskSymbol.h"
 #include <string>
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "MaskSymbol.h"
+#include "controls/MaskSymbol.h"
 
 CMaskSymbol::CMaskSymbol(char symbol, CharFunction validate, CharFunction convert)
     : m_chSymbol(symbol), m_pfnValidate(validate), m_pfnConvert(convert)

@@ -1,5 +1,5 @@
-#include "NumberFilter.h"
-#include "ValidEdit.h"
+#include "controls/NumberFilter.h"
+#include "controls/ValidEdit.h"
 #include "framework/MessageBoxSeam.h"
 #include <algorithm>
 #include <cfloat>

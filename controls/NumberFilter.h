@@ -1,5 +1,5 @@
 #pragma once
-#include "EditFilter.h"
+#include "controls/EditFilter.h"
 #include <string>
 
 // Option bits of the number filter. 0x0001-0x0800 act when the box loses the focus.

@@ -1,4 +1,4 @@
-#include "NumericEdit.h"
+#include "controls/NumericEdit.h"
 
 CNumericEdit::CNumericEdit(int wholeDigits, int decimalDigits)
     : CFilteredEdit<CNumberFilter>(wholeDigits, decimalDigits)

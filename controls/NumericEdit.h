@@ -1,6 +1,6 @@
 #pragma once
-#include "FilteredEdit.h"
-#include "NumberFilter.h"
+#include "controls/FilteredEdit.h"
+#include "controls/NumberFilter.h"
 
 // The seconds and decimal-degree boxes: an edit box that keeps its text a decimal number.
 class CNumericEdit : public CFilteredEdit<CNumberFilter>

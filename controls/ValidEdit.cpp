@@ -1,4 +1,4 @@
-#include "ValidEdit.h"
+#include "controls/ValidEdit.h"
 
 namespace
 {

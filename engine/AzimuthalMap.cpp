@@ -1,6 +1,6 @@
-#include "AzimuthalMap.h"
+#include "engine/AzimuthalMap.h"
 
-#include "GreatCircle.h"
+#include "engine/GreatCircle.h"
 
 #include <cmath>
 

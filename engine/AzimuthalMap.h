@@ -3,7 +3,7 @@
 // The antipode is the rim, pi from the centre.
 #pragma once
 
-#include "LocatorCodec.h"
+#include "engine/LocatorCodec.h"
 
 struct MapPoint {
     double X;  // east, radians of arc

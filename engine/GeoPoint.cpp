@@ -1,7 +1,7 @@
-#include "GeoPoint.h"
+#include "engine/GeoPoint.h"
 
-#include "Characters.h"
-#include "LocatorCodec.h"
+#include "engine/Characters.h"
+#include "engine/LocatorCodec.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "GreatCircle.h"
+#include "engine/GreatCircle.h"
 
 #include <cmath>
 

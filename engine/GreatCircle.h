@@ -4,7 +4,7 @@
 // which stay accurate for very short paths and near the antipode.
 #pragma once
 
-#include "LocatorCodec.h"
+#include "engine/LocatorCodec.h"
 
 #include <vector>
 

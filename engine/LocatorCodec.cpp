@@ -1,6 +1,6 @@
-#include "LocatorCodec.h"
+#include "engine/LocatorCodec.h"
 
-#include "Characters.h"
+#include "engine/Characters.h"
 
 #include <cmath>
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "LocatorSquare.h"
+#include "engine/LocatorSquare.h"
 
 #include <cmath>
 

@@ -2,7 +2,7 @@
 // Pairs: letters A-R, digits, letters A-X, digits, letters A-X, digits; either case.
 #pragma once
 
-#include "LocatorCodec.h"
+#include "engine/LocatorCodec.h"
 
 #include <string>
 

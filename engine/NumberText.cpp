@@ -1,6 +1,6 @@
-#include "NumberText.h"
+#include "engine/NumberText.h"
 
-#include "Characters.h"
+#include "engine/Characters.h"
 
 #include <charconv>
 #include <climits>

@@ -1,8 +1,8 @@
-#include "PathCalc.h"
+#include "engine/PathCalc.h"
 
-#include "Characters.h"
-#include "LocatorCodec.h"
-#include "PathTrace.h"
+#include "engine/Characters.h"
+#include "engine/LocatorCodec.h"
+#include "engine/PathTrace.h"
 
 #include <cmath>
 

@@ -3,7 +3,7 @@
 // difference in a result starts at a sine, cosine or arc cosine of the runtime.
 #pragma once
 
-#include "LocatorCodec.h"
+#include "engine/LocatorCodec.h"
 
 namespace locatrix {
 

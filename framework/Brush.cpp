@@ -1,4 +1,4 @@
-#include "Brush.h"
+#include "framework/Brush.h"
 
 BOOL CBrush::CreateSolidBrush(COLORREF colour)
 {

@@ -1,5 +1,5 @@
 #pragma once
-#include "GdiObject.h"
+#include "framework/GdiObject.h"
 
 class CBrush : public CGdiObject<HBRUSH>
 {

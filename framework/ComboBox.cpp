@@ -1,4 +1,4 @@
-#include "ComboBox.h"
+#include "framework/ComboBox.h"
 
 int CComboBox::AddString(const std::string& text)
 {

@@ -1,5 +1,5 @@
-#include "Dialog.h"
-#include "WinApp.h"
+#include "framework/Dialog.h"
+#include "framework/WinApp.h"
 
 CDialog::CDialog(UINT templateId, CWnd* parent)
     : m_nTemplateId(templateId), m_pParent(parent)

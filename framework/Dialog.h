@@ -1,5 +1,5 @@
 #pragma once
-#include "Wnd.h"
+#include "framework/Wnd.h"
 
 // A dialog built from a template resource. DoModal runs its own modal loop, so the target
 // window of each queued message and its parents see it in PreTranslateMessage first.

@@ -1,4 +1,4 @@
-#include "Edit.h"
+#include "framework/Edit.h"
 
 void CEdit::GetSel(int& start, int& end) const
 {

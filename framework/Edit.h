@@ -1,5 +1,5 @@
 #pragma once
-#include "Wnd.h"
+#include "framework/Wnd.h"
 
 class CEdit : public CWnd
 {

@@ -1,4 +1,4 @@
-#include "Font.h"
+#include "framework/Font.h"
 
 BOOL CFont::CreateFontIndirect(const LOGFONTA& logFont)
 {

@@ -1,4 +1,4 @@
-#include "Icon.h"
+#include "framework/Icon.h"
 
 BOOL CIcon::Load(HINSTANCE instance, int id, int size)
 {

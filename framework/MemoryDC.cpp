@@ -1,4 +1,4 @@
-#include "MemoryDC.h"
+#include "framework/MemoryDC.h"
 
 CMemoryDC::CMemoryDC(HDC compatibleWith, int width, int height)
     : m_hDC(::CreateCompatibleDC(compatibleWith)),

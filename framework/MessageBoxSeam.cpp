@@ -1,5 +1,5 @@
-#include "MessageBoxSeam.h"
-#include "WinApp.h"
+#include "framework/MessageBoxSeam.h"
+#include "framework/WinApp.h"
 
 namespace
 {

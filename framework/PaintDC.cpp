@@ -1,4 +1,4 @@
-#include "PaintDC.h"
+#include "framework/PaintDC.h"
 
 CPaintDC::CPaintDC(HWND hWnd)
     : m_hDC(nullptr), m_ps(), m_hWnd(hWnd)

@@ -1,4 +1,4 @@
-#include "RegKey.h"
+#include "framework/RegKey.h"
 
 LONG CRegKey::Open(HKEY root, const char* path, REGSAM access)
 {

@@ -1,4 +1,4 @@
-#include "ScreenDpi.h"
+#include "framework/ScreenDpi.h"
 
 int ScreenDpi()
 {

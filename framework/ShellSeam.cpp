@@ -1,4 +1,4 @@
-#include "ShellSeam.h"
+#include "framework/ShellSeam.h"
 #include <shellapi.h>
 
 namespace

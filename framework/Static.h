@@ -1,5 +1,5 @@
 #pragma once
-#include "Wnd.h"
+#include "framework/Wnd.h"
 
 // A static text control; our labels derive from it and add their own painting and clicks.
 class CStatic : public CWnd

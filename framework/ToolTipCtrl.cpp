@@ -1,5 +1,5 @@
-#include "ToolTipCtrl.h"
-#include "WinApp.h"
+#include "framework/ToolTipCtrl.h"
+#include "framework/WinApp.h"
 #include <commctrl.h>
 
 namespace

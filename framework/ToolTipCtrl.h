@@ -1,5 +1,5 @@
 #pragma once
-#include "Wnd.h"
+#include "framework/Wnd.h"
 
 // A tooltip window that the object creates and destroys.
 class CToolTipCtrl : public CWnd

@@ -1,5 +1,5 @@
 #pragma once
-#include "Wnd.h"
+#include "framework/Wnd.h"
 
 // The one application object. WinMain calls its InitInstance; returning FALSE ends the program,
 // TRUE runs a message loop until WM_QUIT.

@@ -1,4 +1,4 @@
-#include "WinApp.h"
+#include "framework/WinApp.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
 {

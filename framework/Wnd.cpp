@@ -1,5 +1,5 @@
-#include "Wnd.h"
-#include "MessageBoxSeam.h"
+#include "framework/Wnd.h"
+#include "framework/MessageBoxSeam.h"
 #include <commctrl.h>
 #include <vector>
 

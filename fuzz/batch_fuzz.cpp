@@ -1,9 +1,9 @@
 // libFuzzer target: arbitrary bytes through locatrix-cli's batch loop (as its standard input)
 // and, cut at NUL bytes, as the words of one request. Every input line must give exactly one
 // output line, and no message may carry a control byte or quote more than a short part of a word.
-#include "Batch.h"
-#include "CommandResult.h"
-#include "Requests.h"
+#include "cli/Batch.h"
+#include "cli/CommandResult.h"
+#include "cli/Requests.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,17 +2,17 @@
 // path ends, command words, an NMEA sentence, an ADIF log and a result line of the window's
 // forms, and through the CSV, JSON and GeoJSON writers. Built with AddressSanitizer and
 // UndefinedBehaviorSanitizer.
-#include "AdifLog.h"
-#include "FormattedRequests.h"
-#include "GeoJsonWriter.h"
-#include "GreatCircle.h"
-#include "LocatorSquare.h"
-#include "NmeaReader.h"
-#include "PathReport.h"
-#include "Place.h"
-#include "Quoted.h"
-#include "RecordWriter.h"
-#include "ToolboxOptions.h"
+#include "cli/AdifLog.h"
+#include "cli/FormattedRequests.h"
+#include "cli/GeoJsonWriter.h"
+#include "cli/NmeaReader.h"
+#include "cli/PathReport.h"
+#include "cli/Place.h"
+#include "cli/Quoted.h"
+#include "cli/RecordWriter.h"
+#include "cli/ToolboxOptions.h"
+#include "engine/GreatCircle.h"
+#include "engine/LocatorSquare.h"
 
 #include <cmath>
 #include <cstddef>

@@ -1,10 +1,10 @@
 // libFuzzer target: arbitrary bytes at the engine's text entry points (SetLocator,
 // SetLocations, PadLocator, DecodeLocator) and, from the same bytes read as doubles, at
 // its number entry points. Built with AddressSanitizer and UndefinedBehaviorSanitizer.
-#include "GeoPoint.h"
-#include "LocatorCodec.h"
-#include "NumberText.h"
-#include "PathCalc.h"
+#include "engine/GeoPoint.h"
+#include "engine/LocatorCodec.h"
+#include "engine/NumberText.h"
+#include "engine/PathCalc.h"
 
 #include <cmath>
 #include <cstddef>

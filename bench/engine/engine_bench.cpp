@@ -1,7 +1,7 @@
 // Google Benchmark of the engine's operations on a fixed set of pseudo-random inputs.
-#include "GeoPoint.h"
-#include "LocatorCodec.h"
-#include "PathCalc.h"
+#include "engine/GeoPoint.h"
+#include "engine/LocatorCodec.h"
+#include "engine/PathCalc.h"
 
 #include <benchmark/benchmark.h>
 

@@ -6,10 +6,10 @@
 #include "app/HomePage.h"
 #include "app/LocatorDlg.h"
 #include "controls/HomeBanner.h"
+#include "res/Version.h"
 #include "res/resource.h"
 #include "tests/controls/PixelCanvas.h"
 #include "tests/support/TestHost.h"
-#include "Version.h"
 #include <commctrl.h>
 #include <gtest/gtest.h>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "Version.h"
+#include "res/Version.h"
 #include <windows.h>
 #include <gtest/gtest.h>
 #include <map>

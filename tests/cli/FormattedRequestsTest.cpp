@@ -1,7 +1,7 @@
 // The window's four forms in CSV and JSON: fields named with their units, alone and in
 // --batch, errors and statuses as in the text format.
-#include "FormattedRequests.h"
-#include "StreamRun.h"
+#include "cli/FormattedRequests.h"
+#include "tests/cli/StreamRun.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // What other programs write. NMEA: the three position sentences of any talker, their fix flags,
 // coordinates to the last digit, and a stream as a receiver sends it. ADIF logs: the distance
 // added where it can be, every other byte kept, malformed logs refused, files written whole or not.
-#include "AdifCommand.h"
-#include "AdifLog.h"
-#include "NmeaCommand.h"
-#include "NmeaReader.h"
-#include "StreamRun.h"
+#include "cli/AdifCommand.h"
+#include "cli/AdifLog.h"
+#include "cli/NmeaCommand.h"
+#include "cli/NmeaReader.h"
+#include "tests/cli/StreamRun.h"
 
 #include <gtest/gtest.h>
 

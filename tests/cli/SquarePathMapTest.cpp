@@ -1,13 +1,13 @@
 // square, path and map as commands: options, places, the formats, and the map: known points
 // land where the projection puts them, everything is drawn, the file is written whole or not
 // at all (engine.cli has xmllint read one).
-#include "MapCommand.h"
-#include "PathCommand.h"
-#include "RecordWriter.h"
-#include "SquareCommand.h"
-#include "StreamRun.h"
-#include "SvgMap.h"
-#include "ToolboxOptions.h"
+#include "cli/MapCommand.h"
+#include "cli/PathCommand.h"
+#include "cli/RecordWriter.h"
+#include "cli/SquareCommand.h"
+#include "cli/SvgMap.h"
+#include "cli/ToolboxOptions.h"
+#include "tests/cli/StreamRun.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "PixelCanvas.h"
 #include "controls/HomeBanner.h"
 #include "framework/Font.h"
+#include "tests/controls/PixelCanvas.h"
 #include <gtest/gtest.h>
 
 TEST(HomeBanner, EmbossesTheSiteNameBottomRightInShadedButtonColours)

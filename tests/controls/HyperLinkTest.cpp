@@ -1,5 +1,5 @@
-#include "PixelCanvas.h"
 #include "controls/HyperLink.h"
+#include "tests/controls/PixelCanvas.h"
 #include "tests/support/TestHost.h"
 #include <gtest/gtest.h>
 

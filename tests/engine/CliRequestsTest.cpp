@@ -1,11 +1,11 @@
 // locatrix-cli's requests: words into the form, the request's shape, quoted bad words, and the
 // batch loop. The commands' rules are the calculator's tests', the rest cli_test.sh's.
-#include "Batch.h"
-#include "CommandResult.h"
-#include "Quoted.h"
-#include "Requests.h"
+#include "cli/Batch.h"
+#include "cli/CommandResult.h"
+#include "cli/Quoted.h"
+#include "cli/Requests.h"
 
-#include "../cli/StreamRun.h"
+#include "tests/cli/StreamRun.h"
 
 #include <gtest/gtest.h>
 

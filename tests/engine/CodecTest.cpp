@@ -1,8 +1,8 @@
 // The locator codec and CLocatorSquare: worked examples, the grid's edges, the text rules, and
 // the square every position encodes to.
-#include "LocatorCodec.h"
-#include "LocatorSquare.h"
-#include "SplitMix.h"
+#include "engine/LocatorCodec.h"
+#include "engine/LocatorSquare.h"
+#include "tests/engine/SplitMix.h"
 
 #include <gtest/gtest.h>
 

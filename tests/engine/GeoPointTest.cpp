@@ -1,5 +1,5 @@
 // CGeoPoint: the three notations, their ranges and refusals, and the parts as shown.
-#include "GeoPoint.h"
+#include "engine/GeoPoint.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // CGreatCircle: paths whose bearing and length are known exactly, a reference in extended
 // precision, and the way back through Destination. (The map's projection on top of it is
 // checked where the map is drawn.)
-#include "GreatCircle.h"
+#include "engine/GreatCircle.h"
 
-#include "SplitMix.h"
+#include "tests/engine/SplitMix.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Reading and writing the boxes' numbers: atoi without overflow, strtod on decimal numbers only,
 // and printf's "%.Nf" to the byte.
-#include "NumberText.h"
-#include "SplitMix.h"
+#include "engine/NumberText.h"
+#include "tests/engine/SplitMix.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "TestHost.h"
+#include "tests/support/TestHost.h"
 #include <commctrl.h>
 #include <gtest/gtest.h>
 #include <sddl.h>
