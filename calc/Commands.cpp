@@ -1,7 +1,7 @@
 #include "calc/Commands.h"
 
+#include "base/NumberText.h"
 #include "engine/GeoPoint.h"
-#include "engine/NumberText.h"
 #include "engine/PathCalc.h"
 
 #include <cmath>

@@ -1,9 +1,9 @@
 #include "cli/AdifCommand.h"
 
+#include "base/Quoted.h"
 #include "cli/AdifLog.h"
 #include "cli/AtomicFile.h"
 #include "cli/Place.h"
-#include "cli/Quoted.h"
 
 namespace cli {
 

@@ -1,7 +1,7 @@
 #include "cli/AdifLog.h"
 
+#include "base/Quoted.h"
 #include "cli/PathReport.h"
-#include "cli/Quoted.h"
 #include "cli/RecordWriter.h"
 #include "engine/LocatorSquare.h"
 

@@ -1,6 +1,6 @@
 #include "cli/AtomicFile.h"
 
-#include "cli/Quoted.h"
+#include "base/Quoted.h"
 
 #include <cerrno>
 #include <cstdio>

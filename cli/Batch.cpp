@@ -1,7 +1,7 @@
 #include "cli/Batch.h"
 
+#include "base/Quoted.h"
 #include "cli/CommandResult.h"
-#include "cli/Quoted.h"
 #include "cli/Requests.h"
 
 #include <cerrno>

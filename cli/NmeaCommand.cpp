@@ -1,9 +1,9 @@
 #include "cli/NmeaCommand.h"
 
+#include "base/Quoted.h"
 #include "cli/CommandResult.h"
 #include "cli/LineReader.h"
 #include "cli/NmeaReader.h"
-#include "cli/Quoted.h"
 #include "cli/RecordWriter.h"
 #include "engine/LocatorSquare.h"
 

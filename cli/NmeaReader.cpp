@@ -1,7 +1,7 @@
 #include "cli/NmeaReader.h"
 
-#include "cli/Quoted.h"
-#include "engine/NumberText.h"
+#include "base/NumberText.h"
+#include "base/Quoted.h"
 
 #include <cstdio>
 #include <vector>

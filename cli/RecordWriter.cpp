@@ -1,6 +1,6 @@
 #include "cli/RecordWriter.h"
 
-#include "engine/NumberText.h"
+#include "base/NumberText.h"
 
 #include <cstdio>
 

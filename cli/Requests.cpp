@@ -1,8 +1,8 @@
 #include "cli/Requests.h"
 
+#include "base/Characters.h"
+#include "base/Quoted.h"
 #include "calc/Commands.h"
-#include "cli/Quoted.h"
-#include "engine/Characters.h"
 
 #include <initializer_list>
 #include <string>

@@ -1,7 +1,7 @@
 #include "cli/SquareCommand.h"
 
+#include "base/Quoted.h"
 #include "cli/GeoJsonWriter.h"
-#include "cli/Quoted.h"
 #include "cli/RecordWriter.h"
 #include "engine/LocatorSquare.h"
 

@@ -1,6 +1,6 @@
 #include "cli/ToolboxOptions.h"
 
-#include "engine/NumberText.h"
+#include "base/NumberText.h"
 
 #include <cmath>
 

@@ -1,5 +1,5 @@
 #include "controls/HyperLink.h"
-#include "engine/NumberText.h"
+#include "base/NumberText.h"
 #include "framework/MemoryDC.h"
 #include "framework/PaintDC.h"
 #include "framework/RegKey.h"

@@ -1,6 +1,6 @@
 #include "engine/GeoPoint.h"
 
-#include "engine/Characters.h"
+#include "base/Characters.h"
 #include "engine/LocatorCodec.h"
 
 #include <cmath>

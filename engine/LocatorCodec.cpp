@@ -1,6 +1,6 @@
 #include "engine/LocatorCodec.h"
 
-#include "engine/Characters.h"
+#include "base/Characters.h"
 
 #include <cmath>
 #include <cstddef>

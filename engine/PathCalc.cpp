@@ -1,6 +1,6 @@
 #include "engine/PathCalc.h"
 
-#include "engine/Characters.h"
+#include "base/Characters.h"
 #include "engine/LocatorCodec.h"
 #include "engine/PathTrace.h"
 

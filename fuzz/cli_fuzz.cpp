@@ -2,13 +2,13 @@
 // path ends, command words, an NMEA sentence, an ADIF log and a result line of the window's
 // forms, and through the CSV, JSON and GeoJSON writers. Built with AddressSanitizer and
 // UndefinedBehaviorSanitizer.
+#include "base/Quoted.h"
 #include "cli/AdifLog.h"
 #include "cli/FormattedRequests.h"
 #include "cli/GeoJsonWriter.h"
 #include "cli/NmeaReader.h"
 #include "cli/PathReport.h"
 #include "cli/Place.h"
-#include "cli/Quoted.h"
 #include "cli/RecordWriter.h"
 #include "cli/ToolboxOptions.h"
 #include "engine/GreatCircle.h"
@@ -108,6 +108,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(Printable(cli::CRecordWriter::JsonString(all)));
     const std::string csv = cli::CRecordWriter::CsvField(all);
     Check(csv == all || (csv.front() == '"' && csv.back() == '"'));
-    Check(Printable(cli::Quoted(all)));
+    Check(Printable(Quoted(all)));
     return 0;
 }

@@ -1,9 +1,9 @@
 // libFuzzer target: arbitrary bytes at the engine's text entry points (SetLocator,
 // SetLocations, PadLocator, DecodeLocator) and, from the same bytes read as doubles, at
 // its number entry points. Built with AddressSanitizer and UndefinedBehaviorSanitizer.
+#include "base/NumberText.h"
 #include "engine/GeoPoint.h"
 #include "engine/LocatorCodec.h"
-#include "engine/NumberText.h"
 #include "engine/PathCalc.h"
 
 #include <cmath>

@@ -1,8 +1,7 @@
-// locatrix-cli's requests: words into the form, the request's shape, quoted bad words, and the
-// batch loop. The commands' rules are the calculator's tests', the rest cli_test.sh's.
+// locatrix-cli's requests: words into the form, the request's shape, and the batch loop. The
+// commands' rules are the calculator's tests', the rest cli_test.sh's.
 #include "cli/Batch.h"
 #include "cli/CommandResult.h"
-#include "cli/Quoted.h"
 #include "cli/Requests.h"
 
 #include "tests/cli/StreamRun.h"
@@ -61,15 +60,6 @@ TEST(CliRequests, EachWordGoesIntoItsBox)
             EXPECT_EQ(r.text, c.text) << c.request;
         }
     }
-}
-
-TEST(CliRequests, MessagesQuoteAShortEscapedPrefixOfTheWord)
-{
-    const std::string forty(40, 'x');
-    EXPECT_EQ(cli::Quoted(forty), "\"" + forty + "\"");
-    EXPECT_EQ(cli::Quoted(forty + "y"), "\"" + forty + "\"...");
-    EXPECT_EQ(cli::Quoted(std::string("\x1b[31m\0\x7f\xc3\xa9\"\\", 11)),
-              "\"\\x1B[31m\\x00\\x7F\\xC3\\xA9\\x22\\x5C\"");
 }
 
 StreamRun Batch(const std::string& input, std::string& failure)

@@ -2,7 +2,7 @@
 // the square every position encodes to.
 #include "engine/LocatorCodec.h"
 #include "engine/LocatorSquare.h"
-#include "tests/engine/SplitMix.h"
+#include "tests/support/SplitMix.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // checked where the map is drawn.)
 #include "engine/GreatCircle.h"
 
-#include "tests/engine/SplitMix.h"
+#include "tests/support/SplitMix.h"
 
 #include <gtest/gtest.h>
 

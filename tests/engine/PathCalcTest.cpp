@@ -1,7 +1,7 @@
 // CPathCalc and RoundValue: bearing and distances to the tenth, the arc cosines' edges, and the
 // rounding against the slower formula it stands for.
 #include "engine/PathCalc.h"
-#include "tests/engine/SplitMix.h"
+#include "tests/support/SplitMix.h"
 
 #include <gtest/gtest.h>
 

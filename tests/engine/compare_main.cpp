@@ -3,12 +3,12 @@
 // 64 bits in hex. A path line prints the steps of the bearing and distance formulas in the order
 // worked out, each sine, cosine and arc cosine as "fn:argument=result", so that compare.sh can
 // tell a difference that starts in the runtime's trigonometry.
+#include "base/NumberText.h"
 #include "engine/GeoPoint.h"
 #include "engine/LocatorCodec.h"
-#include "engine/NumberText.h"
 #include "engine/PathCalc.h"
 #include "engine/PathTrace.h"
-#include "tests/engine/SplitMix.h"
+#include "tests/support/SplitMix.h"
 
 #include <cinttypes>
 #include <cmath>

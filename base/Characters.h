@@ -1,4 +1,4 @@
-// Single-byte character rules shared by the engine and the command line: the C locale's
+// Single-byte character rules of the whole program: the C locale's
 // blanks, ASCII digits and capitals, whatever the user's locale says.
 #pragma once
 

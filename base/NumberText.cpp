@@ -1,6 +1,6 @@
-#include "engine/NumberText.h"
+#include "base/NumberText.h"
 
-#include "engine/Characters.h"
+#include "base/Characters.h"
 
 #include <charconv>
 #include <climits>

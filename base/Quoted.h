@@ -5,8 +5,4 @@
 
 #include <string>
 
-namespace cli {
-
 std::string Quoted(const std::string& text);
-
-} // namespace cli

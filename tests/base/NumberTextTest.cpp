@@ -1,7 +1,7 @@
 // Reading and writing the boxes' numbers: atoi without overflow, strtod on decimal numbers only,
 // and printf's "%.Nf" to the byte.
-#include "engine/NumberText.h"
-#include "tests/engine/SplitMix.h"
+#include "base/NumberText.h"
+#include "tests/support/SplitMix.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-// Reading numbers from the texts of the window's boxes, shared by the window
-// and the command-line companion. No platform dependency.
+// Reading and writing numbers as texts, for the window's boxes and the command line alike.
+// No platform dependency.
 #pragma once
 
 #include <string>

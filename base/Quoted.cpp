@@ -1,8 +1,6 @@
-#include "cli/Quoted.h"
+#include "base/Quoted.h"
 
 #include <cstdio>
-
-namespace cli {
 
 std::string Quoted(const std::string& text)
 {
@@ -20,5 +18,3 @@ std::string Quoted(const std::string& text)
     }
     return out + (text.size() > kLongest ? "\"..." : "\"");
 }
-
-} // namespace cli
