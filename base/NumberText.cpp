@@ -82,6 +82,32 @@ double RealValue(const std::string& text)
     return std::strtod(number.c_str(), nullptr);
 }
 
+bool IsDecimalText(const std::string& text, bool whole)
+{
+    std::string::size_type i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    bool digits = false;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        if (IsDigit(text[i]))
+            digits = true;
+        else if (text[i] == '.' && !point && !whole)
+            point = true;
+        else
+            return false;
+    }
+    return digits;
+}
+
+bool ReadDecimal(const std::string& text, double& value)
+{
+    if (!IsDecimalText(text))
+        return false;
+    value = RealValue(text);
+    return std::isfinite(value);
+}
+
 namespace {
 
 #ifdef __SIZEOF_INT128__
@@ -159,4 +185,12 @@ std::string FormatFixed(double value, int decimals)
     }
     const int n = std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
     return n > 0 ? std::string(buffer, static_cast<std::string::size_type>(n)) : std::string();
+}
+
+std::string FormatShown(double value, int decimals)
+{
+    std::string text = FormatFixed(value, decimals);
+    if (!text.empty() && text[0] == '-' && text.find_first_not_of("0.", 1) == std::string::npos)
+        text.erase(0, 1);
+    return text;
 }

@@ -61,16 +61,6 @@ const struct {
 // Locator boxes need at least a square's six characters.
 const std::string::size_type kSquareChars = 6;
 
-// A number as a box shows it. Never "-0.000000": a minus zero, or a small negative number
-// that rounds to zero, shows as zero without a sign.
-std::string Shown(double value, int decimals)
-{
-    std::string text = FormatFixed(value, decimals);
-    if (!text.empty() && text[0] == '-' && text.find_first_not_of("0.", 1) == std::string::npos)
-        text.erase(0, 1);
-    return text;
-}
-
 Outcome Done(SavedGroup saved, unsigned zeroedBoxes = 0)
 {
     Outcome outcome;
@@ -127,9 +117,9 @@ void ShowLocator(CForm& form, const std::string& locator)
 void ShowParts(CForm& form, double degrees, double minutes, double seconds, bool negative, Box degreeBox,
                Box minuteBox, Box secondBox, List hemisphere)
 {
-    form.Text(degreeBox) = Shown(degrees, kWholeParts);
-    form.Text(minuteBox) = Shown(minutes, kWholeParts);
-    form.Text(secondBox) = Shown(seconds, kSeconds);
+    form.Text(degreeBox) = FormatShown(degrees, kWholeParts);
+    form.Text(minuteBox) = FormatShown(minutes, kWholeParts);
+    form.Text(secondBox) = FormatShown(seconds, kSeconds);
     form.Choice(hemisphere) = negative ? 1 : 0;
 }
 
@@ -201,7 +191,7 @@ Outcome CalculateDms(CForm& form)
         if (!text.empty() || !check.zeroWhenMissing)
             return Complain(check.box);
         zeroed |= 1u << static_cast<int>(check.box);
-        form.Text(check.box) = Shown(0, kSeconds);
+        form.Text(check.box) = FormatShown(0, kSeconds);
     }
 
     form.Text(Box::Locator).clear();
@@ -216,8 +206,8 @@ Outcome CalculateDms(CForm& form)
                                RealValue(form.Text(Box::LongitudeSecond)), longitudeWorld))
         return Refuse(kLongitudeRefused);
 
-    form.Text(Box::LatitudeDecimal) = Shown(point.GetLatitude(), kDecimalDegrees);
-    form.Text(Box::LongitudeDecimal) = Shown(point.GetLongitude(), kDecimalDegrees);
+    form.Text(Box::LatitudeDecimal) = FormatShown(point.GetLatitude(), kDecimalDegrees);
+    form.Text(Box::LongitudeDecimal) = FormatShown(point.GetLongitude(), kDecimalDegrees);
     ShowLocator(form, point.GetLocator());
     return Done(SavedGroup::Dms, zeroed);
 }
@@ -254,9 +244,9 @@ Outcome CalculateLocator(CForm& form)
     if (!point.SetLocator(locator))
         return Refuse(kLocatorRefused);
 
-    form.Text(Box::LatitudeDecimal) = Shown(point.GetLatitude(), kDecimalDegrees);
+    form.Text(Box::LatitudeDecimal) = FormatShown(point.GetLatitude(), kDecimalDegrees);
     ShowLatitudeParts(form, point, point.GetLatitude() < 0);
-    form.Text(Box::LongitudeDecimal) = Shown(point.GetLongitude(), kDecimalDegrees);
+    form.Text(Box::LongitudeDecimal) = FormatShown(point.GetLongitude(), kDecimalDegrees);
     ShowLongitudeParts(form, point, point.GetLongitude() < 0);
     return Done(SavedGroup::Locator);
 }
@@ -271,10 +261,10 @@ Outcome CalculateDistance(CForm& form)
     CPathCalc path;
     if (!path.SetLocations(form.Text(Box::Location1), form.Text(Box::Location2)))
         return Refuse(kLocationsRefused);
-    form.Text(Box::Bearing) = Shown(path.GetBearing(), kDistances);
-    form.Text(Box::StatuteMiles) = Shown(path.GetStatuteMiles(), kDistances);
-    form.Text(Box::Kilometers) = Shown(path.GetKilometers(), kDistances);
-    form.Text(Box::NauticalMiles) = Shown(path.GetNauticalMiles(), kDistances);
+    form.Text(Box::Bearing) = FormatShown(path.GetBearing(), kDistances);
+    form.Text(Box::StatuteMiles) = FormatShown(path.GetStatuteMiles(), kDistances);
+    form.Text(Box::Kilometers) = FormatShown(path.GetKilometers(), kDistances);
+    form.Text(Box::NauticalMiles) = FormatShown(path.GetNauticalMiles(), kDistances);
 
     return Done(SavedGroup::Distance);
 }

@@ -1,5 +1,6 @@
 #include "cli/AdifLog.h"
 
+#include "base/NumberText.h"
 #include "base/Quoted.h"
 #include "cli/PathReport.h"
 #include "cli/RecordWriter.h"
@@ -206,7 +207,7 @@ void CAdifLog::FillRecord(const std::string& in, std::size_t begin, std::size_t 
             warnings += "locatrix-cli: adif: line " + std::to_string(line) + ": QSO " + std::to_string(m_counts.qsos) + ": " + failed
                       + " " + Quoted(failed[0] == 'G' ? grid : own) + ": " + why + "\n";
         } else {
-            value = CRecordWriter::Number(CPathReport(ends[0], ends[1], m_dRadiusKm).GetKm(false), m_nDecimals);
+            value = FormatShown(CPathReport(ends[0], ends[1], m_dRadiusKm).GetKm(false), m_nDecimals);
             ok = true;
         }
     }

@@ -1,5 +1,6 @@
 #include "cli/GeoJsonWriter.h"
 
+#include "base/NumberText.h"
 #include "cli/RecordWriter.h"
 #include "engine/GreatCircle.h"
 #include "engine/LocatorSquare.h"
@@ -14,7 +15,7 @@ const int kDecimals = 6;  // about 0.1 m
 
 std::string Position(double longitude, double latitude)
 {
-    return "[" + CRecordWriter::Number(longitude, kDecimals) + "," + CRecordWriter::Number(latitude, kDecimals) + "]";
+    return "[" + FormatShown(longitude, kDecimals) + "," + FormatShown(latitude, kDecimals) + "]";
 }
 
 std::string Line(const std::vector<LatLon>& points)

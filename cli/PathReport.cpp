@@ -1,5 +1,7 @@
 #include "cli/PathReport.h"
 
+#include "base/NumberText.h"
+
 namespace cli {
 
 CPathReport::CPathReport(const Place& from, const Place& to, double radiusKm)
@@ -15,9 +17,9 @@ double CPathReport::GetKm(bool longPath) const
 
 std::string CPathReport::Bearing(double degrees, int decimals)
 {
-    std::string text = CRecordWriter::Number(degrees, decimals);
+    std::string text = FormatShown(degrees, decimals);
     if (text.compare(0, 3, "360") == 0)
-        text = CRecordWriter::Number(0.0, decimals);
+        text = FormatShown(0.0, decimals);
     return text;
 }
 

@@ -1,6 +1,6 @@
 #include "cli/Place.h"
 
-#include "cli/ToolboxOptions.h"
+#include "base/NumberText.h"
 #include "engine/LocatorSquare.h"
 
 namespace cli {

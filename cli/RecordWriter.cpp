@@ -13,21 +13,12 @@ void CRecordWriter::AddText(const std::string& name, const std::string& value)
 
 void CRecordWriter::AddNumber(const std::string& name, double value, int decimals)
 {
-    AddNumberText(name, Number(value, decimals));
+    AddNumberText(name, FormatShown(value, decimals));
 }
 
 void CRecordWriter::AddNumberText(const std::string& name, const std::string& number)
 {
     m_fields.push_back(Field{name, number, true});
-}
-
-std::string CRecordWriter::Number(double value, int decimals)
-{
-    // "-0.0" is a number to JSON, but a reader would see a sign where there is none.
-    std::string text = FormatFixed(value, decimals);
-    if (text.find_first_not_of("-0.") == std::string::npos && !text.empty() && text[0] == '-')
-        text.erase(0, 1);
-    return text;
 }
 
 std::string CRecordWriter::CsvHeader() const

@@ -10,7 +10,7 @@ namespace cli {
 class CRecordWriter {
 public:
     void AddText(const std::string& name, const std::string& value);
-    void AddNumber(const std::string& name, double value, int decimals);
+    void AddNumber(const std::string& name, double value, int decimals);  // as FormatShown writes it
     void AddNumberText(const std::string& name, const std::string& number);  // already formatted
 
     const std::string& Value(std::size_t index) const { return m_fields[index].value; }
@@ -18,10 +18,6 @@ public:
     std::string CsvHeader() const;
     std::string CsvRow() const;
     std::string Json() const;  // one object, no line end
-
-    // The value with decimals decimals, as FormatFixed writes it but without the sign of a
-    // value that rounds to zero.
-    static std::string Number(double value, int decimals);
 
     // RFC 4180: quoted when it holds a comma, a quote or a line end; quotes doubled.
     static std::string CsvField(const std::string& text);

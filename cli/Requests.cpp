@@ -1,6 +1,7 @@
 #include "cli/Requests.h"
 
 #include "base/Characters.h"
+#include "base/NumberText.h"
 #include "base/Quoted.h"
 #include "calc/Commands.h"
 
@@ -16,25 +17,11 @@ Result Ok(std::string text) { return Result{kOk, std::move(text)}; }
 Result Rejected(std::string text) { return Result{kRejected, std::move(text)}; }
 Result Usage(std::string text) { return Result{kUsage, std::move(text)}; }
 
-// A number as the window's number boxes can hold one: optional sign, digits with an
-// optional point (none for a whole number), at least one digit. The empty text passes too;
-// the command's checks decide about it.
+// A number as the window's number boxes can hold one. The empty text passes too; the
+// command's checks decide about it.
 bool IsNumberText(const std::string& s, bool whole = false)
 {
-    std::string::size_type i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
-        ++i;
-    bool digits = false;
-    bool point = false;
-    for (; i < s.size(); ++i) {
-        if (IsDigit(s[i]))
-            digits = true;
-        else if (s[i] == '.' && !point && !whole)
-            point = true;
-        else
-            return false;
-    }
-    return digits || s.empty();
+    return s.empty() || IsDecimalText(s, whole);
 }
 
 // What the window's upper-case masked locator box would hold: the word upper-cased, when it

@@ -1,5 +1,6 @@
 #include "cli/SquareCommand.h"
 
+#include "base/NumberText.h"
 #include "base/Quoted.h"
 #include "cli/GeoJsonWriter.h"
 #include "cli/RecordWriter.h"
@@ -28,7 +29,7 @@ CRecordWriter Record(const CLocatorSquare& s, int d)
 
 std::string Text(const CLocatorSquare& s, int d)
 {
-    auto pair = [d](double a, double b) { return CRecordWriter::Number(a, d) + " " + CRecordWriter::Number(b, d); };
+    auto pair = [d](double a, double b) { return FormatShown(a, d) + " " + FormatShown(b, d); };
     return s.GetLocator() + "\nsouth-west: " + pair(s.GetSouth(), s.GetWest())
          + "\nnorth-east: " + pair(s.GetNorth(), s.GetEast())
          + "\ncentre: " + pair(s.GetCentre().Latitude, s.GetCentre().Longitude)

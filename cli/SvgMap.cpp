@@ -1,5 +1,6 @@
 #include "cli/SvgMap.h"
 
+#include "base/NumberText.h"
 #include "cli/Coastlines.h"
 #include "engine/GreatCircle.h"
 #include "engine/LocatorSquare.h"
@@ -17,7 +18,7 @@ const double kPi = locatrix::kTruePi;
 // few degrees apart, and only near the antipode does the projection pull them this far.
 const double kLongestJump = 60;
 
-std::string Px(double v) { return CRecordWriter::Number(v, 1); }
+std::string Px(double v) { return FormatShown(v, 1); }
 
 std::string Text(double x, double y, const std::string& anchor, const std::string& style, const std::string& text)
 {

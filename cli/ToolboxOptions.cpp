@@ -2,8 +2,6 @@
 
 #include "base/NumberText.h"
 
-#include <cmath>
-
 namespace cli {
 
 namespace {
@@ -38,27 +36,6 @@ bool ReadWhole(const std::string& text, int low, int high, int& value)
 }
 
 } // namespace
-
-bool ReadDecimal(const std::string& text, double& value)
-{
-    std::string::size_type i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        ++i;
-    bool digits = false;
-    bool point = false;
-    for (; i < text.size(); ++i) {
-        if (text[i] >= '0' && text[i] <= '9')
-            digits = true;
-        else if (text[i] == '.' && !point)
-            point = true;
-        else
-            return false;
-    }
-    if (!digits)
-        return false;
-    value = RealValue(text);
-    return std::isfinite(value);
-}
 
 bool ReadToolboxOptions(const std::vector<std::string>& words, ToolboxOptions& o, std::string& error)
 {

@@ -27,7 +27,4 @@ struct ToolboxOptions {
 // also as --name=VALUE; a word "-" and words such as "-33.9,151.2" are values.
 bool ReadToolboxOptions(const std::vector<std::string>& words, ToolboxOptions& options, std::string& error);
 
-// A decimal number: optional sign, digits with an optional point, at least one digit.
-bool ReadDecimal(const std::string& text, double& value);
-
 } // namespace cli

@@ -110,4 +110,29 @@ TEST(NumberText, FormatFixedWritesWhatPrintfWrites)
     EXPECT_EQ(differing, 0);
 }
 
+// The numbers people type, read one way wherever the program reads them; and the sign of a
+// value that rounds to zero, which nothing the program shows keeps.
+TEST(NumberText, TypedNumbersAndShownNumbers)
+{
+    for (const char* text : {"7", "-33.9", "+.5", "5.", "0012.50"}) {
+        double value = 0;
+        EXPECT_TRUE(IsDecimalText(text)) << text;
+        EXPECT_TRUE(ReadDecimal(text, value) && value == RealValue(text)) << text;
+    }
+    for (const char* text : {"", "+", "-", ".", "-.", "1e5", " 1", "1 ", "1.2.3", "0x1", "--1", "inf"})
+        EXPECT_FALSE(IsDecimalText(text)) << text;
+    EXPECT_TRUE(IsDecimalText("-12", true));
+    EXPECT_FALSE(IsDecimalText("12.", true));
+    double value = 0;
+    EXPECT_FALSE(ReadDecimal(std::string(400, '9'), value));  // beyond the doubles
+
+    const struct {
+        double value;
+        int decimals;
+        const char* shown;
+    } shown[] = {{-0.04, 1, "0.0"}, {-0.05, 1, "-0.1"}, {-0.0, 6, "0.000000"}, {-1e-9, 0, "0"}, {-1, 0, "-1"}};
+    for (const auto& s : shown)
+        EXPECT_EQ(FormatShown(s.value, s.decimals), s.shown) << s.value;
+}
+
 } // namespace
