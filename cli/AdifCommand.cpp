@@ -3,7 +3,7 @@
 #include "base/Quoted.h"
 #include "cli/AdifLog.h"
 #include "cli/AtomicFile.h"
-#include "cli/Place.h"
+#include "engine/Place.h"
 
 namespace cli {
 

@@ -5,7 +5,6 @@
 #include "engine/GreatCircle.h"
 #include "engine/LocatorSquare.h"
 
-#include <cmath>
 
 namespace cli {
 
@@ -31,39 +30,7 @@ std::string Feature(const std::string& geometry, const CRecordWriter& properties
     return "{\"type\":\"Feature\",\"geometry\":" + geometry + ",\"properties\":" + properties.Json() + "}";
 }
 
-// Latitude where the great circle through a and b meets longitude 180; b's longitude is
-// taken past 180 so that both lie on one side of the cut.
-double CrossingLatitude(const LatLon& a, const LatLon& b)
-{
-    const double k = locatrix::kTruePi / 180;
-    const double la = a.Longitude < 0 ? a.Longitude + 360 : a.Longitude;
-    const double lb = b.Longitude < 0 ? b.Longitude + 360 : b.Longitude;
-    const double d = std::sin((la - lb) * k);
-    // Along a meridian, over a pole: no longitude between them; the middle will do.
-    if (std::fabs(d) < 1e-12)
-        return (a.Latitude + b.Latitude) / 2;
-    const double t = (std::tan(a.Latitude * k) * std::sin((180 - lb) * k)
-                      - std::tan(b.Latitude * k) * std::sin((180 - la) * k)) / d;
-    return std::atan(t) / k;
-}
-
 } // namespace
-
-std::vector<std::vector<LatLon>> CGeoJsonWriter::SplitAtAntimeridian(const std::vector<LatLon>& points)
-{
-    std::vector<std::vector<LatLon>> parts(1);
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        if (i > 0 && std::fabs(points[i].Longitude - points[i - 1].Longitude) > 180) {
-            const double latitude = CrossingLatitude(points[i - 1], points[i]);
-            const double side = points[i - 1].Longitude > 0 ? 180 : -180;
-            parts.back().push_back(LatLon{latitude, side});
-            parts.emplace_back();
-            parts.back().push_back(LatLon{latitude, -side});
-        }
-        parts.back().push_back(points[i]);
-    }
-    return parts;
-}
 
 std::string CGeoJsonWriter::Square(const CLocatorSquare& s, const CRecordWriter& properties)
 {
@@ -75,7 +42,7 @@ std::string CGeoJsonWriter::Square(const CLocatorSquare& s, const CRecordWriter&
 
 std::string CGeoJsonWriter::LineFeature(const std::vector<LatLon>& points, const CRecordWriter& properties)
 {
-    const std::vector<std::vector<LatLon>> parts = SplitAtAntimeridian(points);
+    const std::vector<std::vector<LatLon>> parts = CGreatCircle::SplitAtAntimeridian(points);
     if (parts.size() == 1)
         return Feature("{\"type\":\"LineString\",\"coordinates\":" + Line(parts[0]) + "}", properties);
     std::string lines = "[";

@@ -23,9 +23,6 @@ public:
     static std::string LineFeature(const std::vector<LatLon>& points, const CRecordWriter& properties);
     static std::string PointFeature(const LatLon& point, const CRecordWriter& properties);
     static std::string Collection(const std::vector<std::string>& features);
-
-    // The line's parts after cutting it where it crosses longitude 180.
-    static std::vector<std::vector<LatLon>> SplitAtAntimeridian(const std::vector<LatLon>& points);
 };
 
 } // namespace cli

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "cli/CommandResult.h"
-#include "cli/Place.h"
 #include "cli/ToolboxOptions.h"
+#include "engine/Place.h"
 
 namespace cli {
 

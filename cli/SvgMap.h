@@ -4,8 +4,8 @@
 #pragma once
 
 #include "cli/PathReport.h"
-#include "cli/Place.h"
 #include "engine/AzimuthalMap.h"
+#include "engine/Place.h"
 
 #include <string>
 #include <vector>

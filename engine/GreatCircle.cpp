@@ -37,6 +37,22 @@ double Turn(double degrees)
     return d >= 360 ? 0.0 : d;
 }
 
+// Latitude where the great circle through a and b meets longitude 180; b's longitude is
+// taken past 180 so that both lie on one side of the cut.
+double CrossingLatitude(const LatLon& a, const LatLon& b)
+{
+    const double k = kTruePi / 180;
+    const double la = a.Longitude < 0 ? a.Longitude + 360 : a.Longitude;
+    const double lb = b.Longitude < 0 ? b.Longitude + 360 : b.Longitude;
+    const double d = std::sin((la - lb) * k);
+    // Along a meridian, over a pole: no longitude between them; the middle will do.
+    if (std::fabs(d) < 1e-12)
+        return (a.Latitude + b.Latitude) / 2;
+    const double t = (std::tan(a.Latitude * k) * std::sin((180 - lb) * k)
+                      - std::tan(b.Latitude * k) * std::sin((180 - la) * k)) / d;
+    return std::atan(t) / k;
+}
+
 } // namespace
 
 CGreatCircle::CGreatCircle(const LatLon& from, const LatLon& to)
@@ -99,4 +115,20 @@ std::vector<LatLon> CGreatCircle::Sample(const LatLon& start, double bearing, do
     for (int i = 1; i <= n; ++i)
         points.push_back(Destination(start, bearing, angle * i / n));
     return points;
+}
+
+std::vector<std::vector<LatLon>> CGreatCircle::SplitAtAntimeridian(const std::vector<LatLon>& points)
+{
+    std::vector<std::vector<LatLon>> parts(1);
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        if (i > 0 && std::fabs(points[i].Longitude - points[i - 1].Longitude) > 180) {
+            const double latitude = CrossingLatitude(points[i - 1], points[i]);
+            const double side = points[i - 1].Longitude > 0 ? 180 : -180;
+            parts.back().push_back(LatLon{latitude, side});
+            parts.emplace_back();
+            parts.back().push_back(LatLon{latitude, -side});
+        }
+        parts.back().push_back(points[i]);
+    }
+    return parts;
 }

@@ -34,6 +34,9 @@ public:
     // Points from start along the bearing, angle radians in all, no two neighbours more than
     // maxStep apart; both ends included.
     static std::vector<LatLon> Sample(const LatLon& start, double bearing, double angle, double maxStep);
+    // A line's parts after cutting it where it crosses longitude 180, each cut end on the
+    // meridian at the latitude where the great circle between the neighbours crosses it.
+    static std::vector<std::vector<LatLon>> SplitAtAntimeridian(const std::vector<LatLon>& points);
 
 private:
     double m_dBearing;

@@ -8,11 +8,11 @@
 #include "cli/GeoJsonWriter.h"
 #include "cli/NmeaReader.h"
 #include "cli/PathReport.h"
-#include "cli/Place.h"
 #include "cli/RecordWriter.h"
 #include "cli/ToolboxOptions.h"
 #include "engine/GreatCircle.h"
 #include "engine/LocatorSquare.h"
+#include "engine/Place.h"
 
 #include <cmath>
 #include <cstddef>
@@ -67,8 +67,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string error;
     if (cli::ReadToolboxOptions(words, options, error))
         Check(options.chars % 2 == 0 && options.chars >= 2 && options.chars <= 12 && options.radiusKm >= 0);
-    cli::Place ends[2];
-    if (words.size() >= 2 && cli::ReadPlace(words[0], ends[0], why) && cli::ReadPlace(words[1], ends[1], why)) {
+    Place ends[2];
+    if (words.size() >= 2 && ReadPlace(words[0], ends[0], why) && ReadPlace(words[1], ends[1], why)) {
         const cli::CPathReport report(ends[0], ends[1], options.radiusKm);
         Check(report.GetKm(false) >= 0 && report.GetKm(false) <= report.GetKm(true) + 1e-6);
         const cli::CRecordWriter record = report.Record(3);
@@ -76,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const CGreatCircle& c = report.GetCircle();
         const std::vector<LatLon> line = CGreatCircle::Sample(ends[0].point, c.GetBearing(), c.GetAngle(), 0.1);
         Check(cli::CGeoJsonWriter::LineFeature(line, record).find("LineString") != std::string::npos);
-        for (const std::vector<LatLon>& part : cli::CGeoJsonWriter::SplitAtAntimeridian(line))
+        for (const std::vector<LatLon>& part : CGreatCircle::SplitAtAntimeridian(line))
             for (std::size_t i = 1; i < part.size(); ++i)
                 Check(std::fabs(part[i].Longitude - part[i - 1].Longitude) <= 180);
     }

@@ -102,9 +102,9 @@ TEST(RecordWriter, Escapes)
     EXPECT_EQ(cli::CRecordWriter::JsonString("a\"b\\c\x01\x7f\xe9"), "\"a\\\"b\\\\c\\u0001\\u007f\\u00e9\"");
 }
 
-cli::Place At(const char* name, double latitude, double longitude)
+Place At(const char* name, double latitude, double longitude)
 {
-    return cli::Place{name, LatLon{latitude, longitude}};
+    return Place{name, LatLon{latitude, longitude}};
 }
 
 TEST(SvgMap, KnownPointsLandWhereTheyBelong)

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -76,6 +77,40 @@ TEST(GreatCircle, AgreesWithAnExtendedPrecisionReferenceAndDestinationGoesBack)
     check({0, 0}, {-1e-9, 180}, -1);
     check({40, -30}, {40, -30}, 360);  // no path: north
     EXPECT_EQ(CGreatCircle({40, -30}, {40, -30}).GetBearing(), 0.0);
+}
+
+// Sampled paths cut where they cross longitude 180: every part stays on one side, the cut ends
+// meet at one latitude on the great circle, and a path that stays on one side is left whole.
+TEST(GreatCircle, PathsAreCutAtTheAntimeridian)
+{
+    SplitMix random{11};
+    for (int i = 0; i < 2000; ++i) {
+        const LatLon a{random.Uniform(-80, 80), random.Uniform(-180, 180)};
+        const LatLon b{random.Uniform(-80, 80), random.Uniform(-180, 180)};
+        const CGreatCircle path(a, b);
+        const std::vector<LatLon> line = CGreatCircle::Sample(a, path.GetBearing(), path.GetAngle(), 0.05);
+        const std::vector<std::vector<LatLon>> parts = CGreatCircle::SplitAtAntimeridian(line);
+        std::size_t points = 0;
+        for (std::size_t k = 0; k < parts.size(); ++k) {
+            const std::vector<LatLon>& part = parts[k];
+            points += part.size();
+            for (std::size_t j = 1; j < part.size(); ++j)
+                ASSERT_LE(std::fabs(part[j].Longitude - part[j - 1].Longitude), 180) << i;
+            if (k == 0)
+                continue;
+            const LatLon end = parts[k - 1].back(), start = part.front();
+            ASSERT_EQ(std::fabs(end.Longitude), 180.0);
+            ASSERT_EQ(start.Longitude, -end.Longitude);
+            ASSERT_EQ(start.Latitude, end.Latitude);
+            // On the great circle through the path's ends: its angle to both adds up.
+            const double through = CGreatCircle(a, end).GetAngle() + CGreatCircle(end, b).GetAngle();
+            ASSERT_NEAR(through, path.GetAngle(), 1e-9) << i;
+        }
+        ASSERT_EQ(points, line.size() + 2 * (parts.size() - 1));
+        if (parts.size() == 1) {
+            ASSERT_EQ(parts[0].size(), line.size());
+        }
+    }
 }
 
 } // namespace

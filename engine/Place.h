@@ -6,8 +6,6 @@
 
 #include <string>
 
-namespace cli {
-
 struct Place {
     std::string name;   // the locator in upper case, or LAT,LON as given
     LatLon point;
@@ -17,5 +15,3 @@ struct Place {
 bool ReadPlace(const std::string& text, Place& place, std::string& why);
 // A locator only.
 bool ReadLocatorPlace(const std::string& text, Place& place, std::string& why);
-
-} // namespace cli

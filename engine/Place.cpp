@@ -1,9 +1,7 @@
-#include "cli/Place.h"
+#include "engine/Place.h"
 
 #include "base/NumberText.h"
 #include "engine/LocatorSquare.h"
-
-namespace cli {
 
 bool ReadLocatorPlace(const std::string& text, Place& place, std::string& why)
 {
@@ -34,5 +32,3 @@ bool ReadPlace(const std::string& text, Place& place, std::string& why)
     place.point = LatLon{latitude, longitude};
     return true;
 }
-
-} // namespace cli
