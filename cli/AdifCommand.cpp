@@ -1,9 +1,9 @@
 #include "cli/AdifCommand.h"
 
 #include "base/Quoted.h"
-#include "cli/AdifLog.h"
-#include "cli/AtomicFile.h"
 #include "engine/Place.h"
+#include "formats/AdifLog.h"
+#include "formats/AtomicFile.h"
 
 namespace cli {
 

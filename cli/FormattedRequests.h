@@ -3,7 +3,7 @@
 // stays the requests' own.
 #pragma once
 
-#include "cli/RecordWriter.h"
+#include "formats/RecordWriter.h"
 
 #include <cstdio>
 #include <string>

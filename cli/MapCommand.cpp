@@ -1,8 +1,8 @@
 #include "cli/MapCommand.h"
 
-#include "cli/AtomicFile.h"
 #include "cli/PathCommand.h"
 #include "cli/SvgMap.h"
+#include "formats/AtomicFile.h"
 
 namespace cli {
 

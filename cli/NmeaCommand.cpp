@@ -2,10 +2,10 @@
 
 #include "base/Quoted.h"
 #include "cli/CommandResult.h"
-#include "cli/LineReader.h"
-#include "cli/NmeaReader.h"
-#include "cli/RecordWriter.h"
 #include "engine/LocatorSquare.h"
+#include "formats/LineReader.h"
+#include "formats/NmeaReader.h"
+#include "formats/RecordWriter.h"
 
 #include <cerrno>
 #include <cstring>

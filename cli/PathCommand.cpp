@@ -1,8 +1,8 @@
 #include "cli/PathCommand.h"
 
 #include "base/Quoted.h"
-#include "cli/GeoJsonWriter.h"
 #include "cli/PathReport.h"
+#include "formats/GeoJsonWriter.h"
 
 #include <vector>
 

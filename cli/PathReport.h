@@ -2,9 +2,9 @@
 // distances in kilometres, statute miles and nautical miles, as text or as named fields.
 #pragma once
 
-#include "cli/RecordWriter.h"
 #include "engine/GreatCircle.h"
 #include "engine/Place.h"
+#include "formats/RecordWriter.h"
 
 #include <string>
 

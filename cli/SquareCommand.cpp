@@ -2,9 +2,9 @@
 
 #include "base/NumberText.h"
 #include "base/Quoted.h"
-#include "cli/GeoJsonWriter.h"
-#include "cli/RecordWriter.h"
 #include "engine/LocatorSquare.h"
+#include "formats/GeoJsonWriter.h"
+#include "formats/RecordWriter.h"
 
 #include <vector>
 

@@ -3,16 +3,16 @@
 // forms, and through the CSV, JSON and GeoJSON writers. Built with AddressSanitizer and
 // UndefinedBehaviorSanitizer.
 #include "base/Quoted.h"
-#include "cli/AdifLog.h"
 #include "cli/FormattedRequests.h"
-#include "cli/GeoJsonWriter.h"
-#include "cli/NmeaReader.h"
 #include "cli/PathReport.h"
-#include "cli/RecordWriter.h"
 #include "cli/ToolboxOptions.h"
 #include "engine/GreatCircle.h"
 #include "engine/LocatorSquare.h"
 #include "engine/Place.h"
+#include "formats/AdifLog.h"
+#include "formats/GeoJsonWriter.h"
+#include "formats/NmeaReader.h"
+#include "formats/RecordWriter.h"
 
 #include <cmath>
 #include <cstddef>
@@ -50,9 +50,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(square.GetSouth() < c.Latitude && c.Latitude < square.GetNorth());
         Check(square.GetWest() < c.Longitude && c.Longitude < square.GetEast());
         Check(CLocatorSquare::Encode(c.Latitude, c.Longitude, static_cast<int>(all.size())) == square.GetLocator());
-        cli::CRecordWriter properties;
+        CRecordWriter properties;
         properties.AddText("locator", square.GetLocator());
-        Check(cli::CGeoJsonWriter::Square(square, properties).find("Polygon") != std::string::npos);
+        Check(CGeoJsonWriter::Square(square, properties).find("Polygon") != std::string::npos);
     }
 
     // Words at blanks: the command line of a toolbox command, and two path ends.
@@ -71,26 +71,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (words.size() >= 2 && ReadPlace(words[0], ends[0], why) && ReadPlace(words[1], ends[1], why)) {
         const cli::CPathReport report(ends[0], ends[1], options.radiusKm);
         Check(report.GetKm(false) >= 0 && report.GetKm(false) <= report.GetKm(true) + 1e-6);
-        const cli::CRecordWriter record = report.Record(3);
+        const CRecordWriter record = report.Record(3);
         Check(Printable(record.Json()));
         const CGreatCircle& c = report.GetCircle();
         const std::vector<LatLon> line = CGreatCircle::Sample(ends[0].point, c.GetBearing(), c.GetAngle(), 0.1);
-        Check(cli::CGeoJsonWriter::LineFeature(line, record).find("LineString") != std::string::npos);
+        Check(CGeoJsonWriter::LineFeature(line, record).find("LineString") != std::string::npos);
         for (const std::vector<LatLon>& part : CGreatCircle::SplitAtAntimeridian(line))
             for (std::size_t i = 1; i < part.size(); ++i)
                 Check(std::fabs(part[i].Longitude - part[i - 1].Longitude) <= 180);
     }
 
     LatLon fix{0, 0};
-    if (cli::CNmeaReader::ReadSentence(all, fix, why) == cli::NmeaOutcome::Fix)
+    if (CNmeaReader::ReadSentence(all, fix, why) == NmeaOutcome::Fix)
         Check(std::fabs(fix.Latitude) <= 90 && std::fabs(fix.Longitude) <= 180);
 
     // Filling twice changes nothing the second time: what was added is kept.
-    cli::CAdifLog log("JO62QM", false, 0, 1);
+    CAdifLog log("JO62QM", false, 0, 1);
     std::string once, twice, warnings;
     if (log.Fill(all, once, warnings, error)) {
         Check(once.size() >= all.size());
-        const cli::AdifCounts first = log.GetCounts();
+        const AdifCounts first = log.GetCounts();
         Check(log.Fill(once, twice, warnings, error));
         Check(twice == once);
         Check(log.GetCounts().kept == first.kept + first.filled);
@@ -100,13 +100,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // A result line of each of the window's forms into named fields.
     for (const char* command : {"dms", "decimal", "locator", "distance"}) {
-        cli::CRecordWriter record;
+        CRecordWriter record;
         if (cli::CFormattedRequests::Fields(command, all, record))
             Check(record.Json().front() == '{' && record.CsvHeader().back() == '\n');
     }
 
-    Check(Printable(cli::CRecordWriter::JsonString(all)));
-    const std::string csv = cli::CRecordWriter::CsvField(all);
+    Check(Printable(CRecordWriter::JsonString(all)));
+    const std::string csv = CRecordWriter::CsvField(all);
     Check(csv == all || (csv.front() == '"' && csv.back() == '"'));
     Check(Printable(Quoted(all)));
     return 0;

@@ -3,10 +3,10 @@
 // at all (engine.cli has xmllint read one).
 #include "cli/MapCommand.h"
 #include "cli/PathCommand.h"
-#include "cli/RecordWriter.h"
 #include "cli/SquareCommand.h"
 #include "cli/SvgMap.h"
 #include "cli/ToolboxOptions.h"
+#include "formats/RecordWriter.h"
 #include "tests/cli/StreamRun.h"
 
 #include <gtest/gtest.h>
@@ -99,7 +99,7 @@ TEST(PathCommand, FormatsAndRefusals)
 
 TEST(RecordWriter, Escapes)
 {
-    EXPECT_EQ(cli::CRecordWriter::JsonString("a\"b\\c\x01\x7f\xe9"), "\"a\\\"b\\\\c\\u0001\\u007f\\u00e9\"");
+    EXPECT_EQ(CRecordWriter::JsonString("a\"b\\c\x01\x7f\xe9"), "\"a\\\"b\\\\c\\u0001\\u007f\\u00e9\"");
 }
 
 Place At(const char* name, double latitude, double longitude)

@@ -1,6 +1,4 @@
-#include "cli/LineReader.h"
-
-namespace cli {
+#include "formats/LineReader.h"
 
 CLineReader::CLineReader(std::FILE* file, std::size_t limit) : m_hFile(file), m_nLimit(limit) {}
 
@@ -27,5 +25,3 @@ bool CLineReader::Next(std::string& line)
     ++m_nLine;
     return true;
 }
-
-} // namespace cli

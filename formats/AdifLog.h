@@ -5,8 +5,6 @@
 
 #include <string>
 
-namespace cli {
-
 struct AdifCounts {
     long qsos = 0;
     long filled = 0;          // DISTANCE added
@@ -44,5 +42,3 @@ private:
     std::size_t m_nCountedTo = 0;  // line numbers: newlines counted up to here
     long m_nLine = 1;
 };
-
-} // namespace cli

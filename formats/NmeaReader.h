@@ -6,8 +6,6 @@
 
 #include <string>
 
-namespace cli {
-
 enum class NmeaOutcome {
     Fix,          // a valid position
     NoFix,        // a position sentence that says it has none
@@ -25,5 +23,3 @@ public:
     // ddmm.mmm (or dddmm.mmm for longitude) with its hemisphere letter, to signed degrees.
     static bool ReadCoordinate(const std::string& text, const std::string& hemisphere, bool longitude, double& value);
 };
-
-} // namespace cli

@@ -1,14 +1,12 @@
-#include "cli/AdifLog.h"
+#include "formats/AdifLog.h"
 
 #include "base/NumberText.h"
 #include "base/Quoted.h"
-#include "cli/PathReport.h"
-#include "cli/RecordWriter.h"
-#include "engine/LocatorSquare.h"
+#include "engine/GreatCircle.h"
+#include "engine/Place.h"
+#include "formats/RecordWriter.h"
 
 #include <algorithm>
-
-namespace cli {
 
 struct CAdifLog::Field {
     std::size_t begin = 0;      // its "<"
@@ -30,7 +28,8 @@ char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + '
 } // namespace
 
 CAdifLog::CAdifLog(const std::string& from, bool overwrite, double radiusKm, int decimals)
-    : m_strFrom(from), m_bOverwrite(overwrite), m_dRadiusKm(radiusKm), m_nDecimals(decimals)
+    : m_strFrom(from), m_bOverwrite(overwrite), m_dRadiusKm(radiusKm > 0 ? radiusKm : locatrix::kNauticalMileSphereKm),
+      m_nDecimals(decimals)
 {
 }
 
@@ -207,7 +206,7 @@ void CAdifLog::FillRecord(const std::string& in, std::size_t begin, std::size_t 
             warnings += "locatrix-cli: adif: line " + std::to_string(line) + ": QSO " + std::to_string(m_counts.qsos) + ": " + failed
                       + " " + Quoted(failed[0] == 'G' ? grid : own) + ": " + why + "\n";
         } else {
-            value = FormatShown(CPathReport(ends[0], ends[1], m_dRadiusKm).GetKm(false), m_nDecimals);
+            value = FormatShown(CGreatCircle(ends[0].point, ends[1].point).GetAngle() * m_dRadiusKm, m_nDecimals);
             ok = true;
         }
     }
@@ -237,5 +236,3 @@ std::string CAdifLog::Summary() const
          + " without MY_GRIDSQUARE or --from, " + std::to_string(c.badGrid) + " with a grid that is not a locator"
          + (c.unterminated ? "; fields after the last <EOR> left as they were" : "") + "\n";
 }
-
-} // namespace cli

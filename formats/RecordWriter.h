@@ -5,8 +5,6 @@
 #include <string>
 #include <vector>
 
-namespace cli {
-
 class CRecordWriter {
 public:
     void AddText(const std::string& name, const std::string& value);
@@ -33,5 +31,3 @@ private:
     };
     std::vector<Field> m_fields;
 };
-
-} // namespace cli

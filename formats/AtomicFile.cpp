@@ -1,12 +1,10 @@
-#include "cli/AtomicFile.h"
+#include "formats/AtomicFile.h"
 
 #include "base/Quoted.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-
-namespace cli {
 
 namespace {
 
@@ -69,5 +67,3 @@ bool CAtomicFile::Read(const std::string& path, std::string& bytes, std::string&
         std::fclose(file);
     return !failed;
 }
-
-} // namespace cli

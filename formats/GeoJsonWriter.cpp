@@ -1,12 +1,10 @@
-#include "cli/GeoJsonWriter.h"
+#include "formats/GeoJsonWriter.h"
 
 #include "base/NumberText.h"
-#include "cli/RecordWriter.h"
 #include "engine/GreatCircle.h"
 #include "engine/LocatorSquare.h"
+#include "formats/RecordWriter.h"
 
-
-namespace cli {
 
 namespace {
 
@@ -63,5 +61,3 @@ std::string CGeoJsonWriter::Collection(const std::vector<std::string>& features)
         out += (i ? ",\n" : "\n") + features[i];
     return out + "\n]}\n";
 }
-
-} // namespace cli

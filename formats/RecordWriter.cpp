@@ -1,10 +1,8 @@
-#include "cli/RecordWriter.h"
+#include "formats/RecordWriter.h"
 
 #include "base/NumberText.h"
 
 #include <cstdio>
-
-namespace cli {
 
 void CRecordWriter::AddText(const std::string& name, const std::string& value)
 {
@@ -78,5 +76,3 @@ std::string CRecordWriter::JsonString(const std::string& text)
     }
     return out + "\"";
 }
-
-} // namespace cli

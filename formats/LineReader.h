@@ -7,8 +7,6 @@
 #include <cstdio>
 #include <string>
 
-namespace cli {
-
 class CLineReader {
 public:
     CLineReader(std::FILE* file, std::size_t limit);
@@ -24,5 +22,3 @@ private:
     long m_nLine = 0;
     bool m_bFailed = false;
 };
-
-} // namespace cli

@@ -7,9 +7,6 @@
 #include <vector>
 
 class CLocatorSquare;
-
-namespace cli {
-
 class CRecordWriter;
 
 class CGeoJsonWriter {
@@ -24,5 +21,3 @@ public:
     static std::string PointFeature(const LatLon& point, const CRecordWriter& properties);
     static std::string Collection(const std::vector<std::string>& features);
 };
-
-} // namespace cli

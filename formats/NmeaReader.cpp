@@ -1,12 +1,10 @@
-#include "cli/NmeaReader.h"
+#include "formats/NmeaReader.h"
 
 #include "base/NumberText.h"
 #include "base/Quoted.h"
 
 #include <cstdio>
 #include <vector>
-
-namespace cli {
 
 namespace {
 
@@ -138,5 +136,3 @@ NmeaOutcome CNmeaReader::ReadSentence(const std::string& sentence, LatLon& fix, 
     fix = LatLon{latitude, longitude};
     return NmeaOutcome::Fix;
 }
-
-} // namespace cli

@@ -4,8 +4,6 @@
 
 #include <string>
 
-namespace cli {
-
 class CAtomicFile {
 public:
     // False, with error saying what failed, when the file could not be written; the
@@ -15,5 +13,3 @@ public:
     // The whole of a file (binary), or of standard input when path is empty.
     static bool Read(const std::string& path, std::string& bytes, std::string& error);
 };
-
-} // namespace cli
