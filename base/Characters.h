@@ -14,9 +14,10 @@ inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 inline bool IsUpperLetter(char c) { return c >= 'A' && c <= 'Z'; }
 
 // Small ASCII letters become capitals; every other byte stays.
+inline char ToUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
 inline void ToUpper(std::string& text)
 {
     for (char& c : text)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
+        c = ToUpper(c);
 }

@@ -2,7 +2,7 @@
 
 #include "base/Quoted.h"
 #include "engine/Place.h"
-#include "formats/AdifLog.h"
+#include "formats/AdifDistanceFiller.h"
 #include "formats/AtomicFile.h"
 
 namespace cli {
@@ -27,14 +27,14 @@ CommandResult CAdifCommand::Run(const ToolboxOptions& o)
     const std::string source = o.values.empty() ? std::string() : o.values[0];
     std::string input;
     std::string output;
-    std::string warnings;
+    std::vector<std::string> warnings;
     std::string error;
     if (!CAtomicFile::Read(source, input, error)) {
         result.status = kExitFile;
         result.err = "adif: " + error;
         return result;
     }
-    CAdifLog log(o.from, o.overwrite, o.radiusKm, o.precision >= 0 ? o.precision : 1);
+    CAdifDistanceFiller log(o.from, o.overwrite, o.radiusKm, o.precision >= 0 ? o.precision : 1);
     if (!log.Fill(input, output, warnings, error)) {
         result.status = kExitRefused;
         result.err = "adif: " + (source.empty() ? std::string("standard input") : Quoted(source)) + ", " + error
@@ -50,8 +50,16 @@ CommandResult CAdifCommand::Run(const ToolboxOptions& o)
     } else {
         result.out.swap(output);
     }
+    for (const std::string& warning : warnings)
+        result.summary += "locatrix-cli: adif: " + warning + "\n";
     // Counts are not an error: they go to standard error without the program's name.
-    result.summary = warnings + log.Summary();
+    const AdifCounts& c = log.GetCounts();
+    result.summary += "adif: " + std::to_string(c.qsos) + " QSOs: " + std::to_string(c.filled) + " filled, "
+                    + std::to_string(c.overwritten) + " overwritten, " + std::to_string(c.kept)
+                    + " kept (DISTANCE already there), " + std::to_string(c.noGrid) + " without GRIDSQUARE, "
+                    + std::to_string(c.noOwnGrid) + " without MY_GRIDSQUARE or --from, " + std::to_string(c.badGrid)
+                    + " with a grid that is not a locator"
+                    + (c.unterminated ? "; fields after the last <EOR> left as they were" : "") + "\n";
     return result;
 }
 

@@ -1,5 +1,7 @@
 #include "engine/LocatorSquare.h"
 
+#include "base/Characters.h"
+
 #include <cmath>
 
 namespace {
@@ -12,8 +14,6 @@ const double kLatitudeSteps = 57600.0;             // finest squares per degree 
 const long kPairStep[6] = {576000, 57600, 2400, 240, 10, 1};
 const char kPairFirst[6] = {'A', '0', 'A', '0', 'A', '0'};
 const char kPairLast[6] = {'R', '9', 'X', '9', 'X', '9'};
-
-char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 long StepsOf(double scaled)
 {
@@ -41,7 +41,7 @@ bool CLocatorSquare::SetLocator(const std::string& text, std::string& why)
     long south = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const std::size_t pair = i / 2;
-        const char c = Upper(text[i]);
+        const char c = ToUpper(text[i]);
         if (c < kPairFirst[pair] || c > kPairLast[pair]) {
             why = "character " + std::to_string(i + 1) + " of a locator must be " + kPairFirst[pair] + " to "
                 + kPairLast[pair];

@@ -9,7 +9,7 @@
 #include "engine/GreatCircle.h"
 #include "engine/LocatorSquare.h"
 #include "engine/Place.h"
-#include "formats/AdifLog.h"
+#include "formats/AdifDistanceFiller.h"
 #include "formats/GeoJsonWriter.h"
 #include "formats/NmeaReader.h"
 #include "formats/RecordWriter.h"
@@ -86,8 +86,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(std::fabs(fix.Latitude) <= 90 && std::fabs(fix.Longitude) <= 180);
 
     // Filling twice changes nothing the second time: what was added is kept.
-    CAdifLog log("JO62QM", false, 0, 1);
-    std::string once, twice, warnings;
+    CAdifDistanceFiller log("JO62QM", false, 0, 1);
+    std::string once, twice;
+    std::vector<std::string> warnings;
     if (log.Fill(all, once, warnings, error)) {
         Check(once.size() >= all.size());
         const AdifCounts first = log.GetCounts();

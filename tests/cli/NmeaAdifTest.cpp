@@ -3,7 +3,7 @@
 // added where it can be, every other byte kept, malformed logs refused, files written whole or not.
 #include "cli/AdifCommand.h"
 #include "cli/NmeaCommand.h"
-#include "formats/AdifLog.h"
+#include "formats/AdifDistanceFiller.h"
 #include "formats/NmeaReader.h"
 #include "tests/cli/StreamRun.h"
 
@@ -13,6 +13,7 @@
 #include <fstream>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -95,8 +96,9 @@ TEST(AdifLog, FillsWhatItCanAndKeepsEveryOtherByte)
         "<CALL:4>XX1X<GRIDSQUARE:4>ZZ99<EOR>\r\n"                                            // no locator
         "<CALL:4>NO1G<NAME:6>A <B>C<EOR>\r\n"                                                // data with "<"
         "<CALL:2>K1<GRIDSQUARE:8>FN31PR21<GRIDSQUARE_EXT:2>AB<MY_GRIDSQUARE:2>JO<EOR>\n";   // 10 characters
-    CAdifLog fill("JO62", false, 0, 1);
-    std::string out, warnings, error;
+    CAdifDistanceFiller fill("JO62", false, 0, 1);
+    std::string out, error;
+    std::vector<std::string> warnings;
     ASSERT_TRUE(fill.Fill(log, out, warnings, error)) << error;
     // Between the squares' centres, on the nautical-mile sphere.
     EXPECT_EQ(out, header +
@@ -106,13 +108,13 @@ TEST(AdifLog, FillsWhatItCanAndKeepsEveryOtherByte)
         "<CALL:4>XX1X<GRIDSQUARE:4>ZZ99<EOR>\r\n"
         "<CALL:4>NO1G<NAME:6>A <B>C<EOR>\r\n"
         "<CALL:2>K1<GRIDSQUARE:8>FN31PR21<GRIDSQUARE_EXT:2>AB<MY_GRIDSQUARE:2>JO<DISTANCE:6>5910.0 <EOR>\n");
-    EXPECT_EQ(warnings, "locatrix-cli: adif: line 8: QSO 4: GRIDSQUARE \"ZZ99\": character 1 of a locator must be A to R\n");
+    EXPECT_EQ(warnings, std::vector<std::string>{"line 8: QSO 4: GRIDSQUARE \"ZZ99\": character 1 of a locator must be A to R"});
     const AdifCounts& c = fill.GetCounts();
     EXPECT_EQ(std::make_tuple(c.qsos, c.filled, c.kept, c.badGrid, c.noGrid, c.unterminated),
               std::make_tuple(6, 3, 1, 1, 1, false));
 
     // --overwrite replaces the old field where it stood; without --from a QSO lacks its own grid.
-    CAdifLog overwrite("", true, 6371, 0);
+    CAdifDistanceFiller overwrite("", true, 6371, 0);
     ASSERT_TRUE(overwrite.Fill("<CALL:4>VK2X<GRIDSQUARE:4>QF56<distance:3>123<MY_GRIDSQUARE:4>JO62<EOR>"
                                "<CALL:2>K1<GRIDSQUARE:4>FN31<EOR><CALL:2>K2",
                                out, warnings, error));
@@ -132,8 +134,9 @@ TEST(AdifLog, MalformedLogsAreRefusedWithLineAndField)
         {"text\n<APP_X>\n<EOH>", "line 2: <APP_X> in the header"},
     };
     for (const auto& c : cases) {
-        CAdifLog log("", false, 0, 1);
-        std::string out = "x", warnings, error;
+        CAdifDistanceFiller log("", false, 0, 1);
+        std::string out = "x", error;
+        std::vector<std::string> warnings;
         EXPECT_FALSE(log.Fill(c[0], out, warnings, error)) << c[0];
         EXPECT_EQ(error, c[1]);
         EXPECT_EQ(out, "");
