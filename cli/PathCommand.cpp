@@ -1,26 +1,9 @@
 #include "cli/PathCommand.h"
 
 #include "base/Quoted.h"
-#include "cli/PathReport.h"
-#include "formats/GeoJsonWriter.h"
-
-#include <vector>
+#include "calc/PathReport.h"
 
 namespace cli {
-
-namespace {
-
-const double kSampleKm = 100;  // GeoJSON lines: no two neighbours farther apart
-
-CRecordWriter Role(const std::string& role, const std::string& name)
-{
-    CRecordWriter r;
-    r.AddText("role", role);
-    r.AddText("name", name);
-    return r;
-}
-
-} // namespace
 
 bool CPathCommand::ReadEnds(const ToolboxOptions& o, const char* command, Place ends[2], CommandResult& result)
 {
@@ -60,25 +43,9 @@ CommandResult CPathCommand::Run(const ToolboxOptions& o)
     case OutputFormat::Json:
         result.out = record.Json() + "\n";
         break;
-    case OutputFormat::GeoJson: {
-        // The sample step in radians: kSampleKm on this sphere.
-        const double step = kSampleKm / report.GetKm(true) * report.GetCircle().GetLongAngle();
-        std::vector<std::string> features = {
-            CGeoJsonWriter::PointFeature(ends[0].point, Role("from", ends[0].name)),
-            CGeoJsonWriter::PointFeature(ends[1].point, Role("to", ends[1].name)),
-        };
-        for (bool longPath : {false, true}) {
-            const CGreatCircle& c = report.GetCircle();
-            CRecordWriter properties = Role(longPath ? "long path" : "short path", ends[0].name + " to " + ends[1].name);
-            report.AddFigures(properties, longPath, "", decimals);
-            features.push_back(CGeoJsonWriter::LineFeature(
-                CGreatCircle::Sample(ends[0].point, longPath ? c.GetLongBearing() : c.GetBearing(),
-                                     longPath ? c.GetLongAngle() : c.GetAngle(), step),
-                properties));
-        }
-        result.out = CGeoJsonWriter::Collection(features);
+    case OutputFormat::GeoJson:
+        result.out = report.GeoJson(decimals);
         break;
-    }
     }
     return result;
 }

@@ -1,7 +1,7 @@
 #include "cli/SquareCommand.h"
 
-#include "base/NumberText.h"
 #include "base/Quoted.h"
+#include "calc/SquareReport.h"
 #include "engine/LocatorSquare.h"
 #include "formats/GeoJsonWriter.h"
 #include "formats/RecordWriter.h"
@@ -9,34 +9,6 @@
 #include <vector>
 
 namespace cli {
-
-namespace {
-
-CRecordWriter Record(const CLocatorSquare& s, int d)
-{
-    CRecordWriter r;
-    r.AddText("locator", s.GetLocator());
-    r.AddNumber("south_deg", s.GetSouth(), d);
-    r.AddNumber("west_deg", s.GetWest(), d);
-    r.AddNumber("north_deg", s.GetNorth(), d);
-    r.AddNumber("east_deg", s.GetEast(), d);
-    r.AddNumber("centre_lat_deg", s.GetCentre().Latitude, d);
-    r.AddNumber("centre_lon_deg", s.GetCentre().Longitude, d);
-    r.AddNumber("height_deg", s.GetHeight(), d);
-    r.AddNumber("width_deg", s.GetWidth(), d);
-    return r;
-}
-
-std::string Text(const CLocatorSquare& s, int d)
-{
-    auto pair = [d](double a, double b) { return FormatShown(a, d) + " " + FormatShown(b, d); };
-    return s.GetLocator() + "\nsouth-west: " + pair(s.GetSouth(), s.GetWest())
-         + "\nnorth-east: " + pair(s.GetNorth(), s.GetEast())
-         + "\ncentre: " + pair(s.GetCentre().Latitude, s.GetCentre().Longitude)
-         + "\nsize: " + pair(s.GetHeight(), s.GetWidth()) + " (degrees of latitude and longitude)\n";
-}
-
-} // namespace
 
 CommandResult CSquareCommand::Run(const ToolboxOptions& o)
 {
@@ -57,10 +29,11 @@ CommandResult CSquareCommand::Run(const ToolboxOptions& o)
             result.err = "square: " + Quoted(o.values[i]) + ": " + why;
             return result;
         }
-        const CRecordWriter record = Record(square, decimals);
+        const CSquareReport report(square);
+        const CRecordWriter record = report.Record(decimals);
         switch (o.format) {
         case OutputFormat::Text:
-            result.out += Text(square, decimals);
+            result.out += report.Text(decimals);
             break;
         case OutputFormat::Csv:
             result.out += (i == 0 ? record.CsvHeader() : "") + record.CsvRow();
@@ -69,7 +42,7 @@ CommandResult CSquareCommand::Run(const ToolboxOptions& o)
             result.out += record.Json() + "\n";
             break;
         case OutputFormat::GeoJson:
-            features.push_back(CGeoJsonWriter::Square(square, record));
+            features.push_back(report.GeoJsonFeature(decimals));
             break;
         }
     }

@@ -3,7 +3,7 @@
 // long path, and their bearings and distances written below.
 #pragma once
 
-#include "cli/PathReport.h"
+#include "calc/PathReport.h"
 #include "engine/AzimuthalMap.h"
 #include "engine/Place.h"
 

@@ -3,8 +3,8 @@
 // forms, and through the CSV, JSON and GeoJSON writers. Built with AddressSanitizer and
 // UndefinedBehaviorSanitizer.
 #include "base/Quoted.h"
+#include "calc/PathReport.h"
 #include "cli/FormattedRequests.h"
-#include "cli/PathReport.h"
 #include "cli/ToolboxOptions.h"
 #include "engine/GreatCircle.h"
 #include "engine/LocatorSquare.h"
@@ -69,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(options.chars % 2 == 0 && options.chars >= 2 && options.chars <= 12 && options.radiusKm >= 0);
     Place ends[2];
     if (words.size() >= 2 && ReadPlace(words[0], ends[0], why) && ReadPlace(words[1], ends[1], why)) {
-        const cli::CPathReport report(ends[0], ends[1], options.radiusKm);
+        const CPathReport report(ends[0], ends[1], options.radiusKm);
         Check(report.GetKm(false) >= 0 && report.GetKm(false) <= report.GetKm(true) + 1e-6);
         const CRecordWriter record = report.Record(3);
         Check(Printable(record.Json()));

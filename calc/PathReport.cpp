@@ -1,8 +1,23 @@
-#include "cli/PathReport.h"
+#include "calc/PathReport.h"
 
 #include "base/NumberText.h"
+#include "formats/GeoJsonWriter.h"
 
-namespace cli {
+#include <vector>
+
+namespace {
+
+const double kSampleKm = 100;  // GeoJSON lines: no two neighbours farther apart
+
+CRecordWriter Role(const std::string& role, const std::string& name)
+{
+    CRecordWriter r;
+    r.AddText("role", role);
+    r.AddText("name", name);
+    return r;
+}
+
+} // namespace
 
 CPathReport::CPathReport(const Place& from, const Place& to, double radiusKm)
     : m_from(from), m_to(to), m_dRadiusKm(radiusKm > 0 ? radiusKm : locatrix::kNauticalMileSphereKm),
@@ -60,4 +75,22 @@ void CPathReport::AddFigures(CRecordWriter& r, bool longPath, const std::string&
     r.AddNumber(p + "nmi", km / locatrix::kKmPerNauticalMile, decimals);
 }
 
-} // namespace cli
+std::string CPathReport::GeoJson(int decimals) const
+{
+    // The sample step in radians: kSampleKm on this sphere.
+    const double step = kSampleKm / GetKm(true) * m_circle.GetLongAngle();
+    std::vector<std::string> features = {
+        CGeoJsonWriter::PointFeature(m_from.point, Role("from", m_from.name)),
+        CGeoJsonWriter::PointFeature(m_to.point, Role("to", m_to.name)),
+    };
+    for (bool longPath : {false, true}) {
+        const CGreatCircle& c = m_circle;
+        CRecordWriter properties = Role(longPath ? "long path" : "short path", m_from.name + " to " + m_to.name);
+        AddFigures(properties, longPath, "", decimals);
+        features.push_back(CGeoJsonWriter::LineFeature(
+            CGreatCircle::Sample(m_from.point, longPath ? c.GetLongBearing() : c.GetBearing(),
+                                 longPath ? c.GetLongAngle() : c.GetAngle(), step),
+            properties));
+    }
+    return CGeoJsonWriter::Collection(features);
+}

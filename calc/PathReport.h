@@ -1,5 +1,6 @@
 // Short and long path between two places on a sphere of a given radius: bearings and
-// distances in kilometres, statute miles and nautical miles, as text or as named fields.
+// distances in kilometres, statute miles and nautical miles, as text, as named fields, or as
+// GeoJSON lines.
 #pragma once
 
 #include "engine/GreatCircle.h"
@@ -7,8 +8,6 @@
 #include "formats/RecordWriter.h"
 
 #include <string>
-
-namespace cli {
 
 class CPathReport {
 public:
@@ -24,6 +23,9 @@ public:
     CRecordWriter Record(int decimals) const;
     // PREFIXbearing_deg, PREFIXkm, PREFIXmi, PREFIXnmi of the short or the long path.
     void AddFigures(CRecordWriter& record, bool longPath, const std::string& prefix, int decimals) const;
+    // A FeatureCollection: the ends as Points, the short and the long path as lines sampled
+    // every 100 km or less.
+    std::string GeoJson(int decimals) const;
 
     // A bearing with decimals decimals; one that rounds to 360 is written as 0.
     static std::string Bearing(double degrees, int decimals);
@@ -34,5 +36,3 @@ private:
     double m_dRadiusKm;
     CGreatCircle m_circle;
 };
-
-} // namespace cli
