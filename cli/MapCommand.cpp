@@ -1,8 +1,9 @@
 #include "cli/MapCommand.h"
 
+#include "calc/PathReport.h"
 #include "cli/PathCommand.h"
-#include "cli/SvgMap.h"
 #include "formats/AtomicFile.h"
+#include "map/SvgRenderer.h"
 
 namespace cli {
 
@@ -17,9 +18,12 @@ CommandResult CMapCommand::Run(const ToolboxOptions& o)
     Place ends[2];
     if (!CPathCommand::ReadEnds(o, "map", ends, result))
         return result;
-    const CSvgMap map(ends[0], ends[1], o.radiusKm, o.precision >= 0 ? o.precision : 1);
+    const int decimals = o.precision >= 0 ? o.precision : 1;
+    const CPathReport report(ends[0], ends[1], o.radiusKm);
+    const CMapScene scene(ends[0], ends[1], CSvgRenderer::Frame());
+    const std::string svg = CSvgRenderer::Draw(scene, report.Summary(false, decimals), report.Summary(true, decimals));
     std::string error;
-    if (!CAtomicFile::Write(o.output, map.Draw(), error)) {
+    if (!CAtomicFile::Write(o.output, svg, error)) {
         result.status = kExitFile;
         result.err = "map: " + error;
     }

@@ -4,7 +4,6 @@
 #include "cli/MapCommand.h"
 #include "cli/PathCommand.h"
 #include "cli/SquareCommand.h"
-#include "cli/SvgMap.h"
 #include "cli/ToolboxOptions.h"
 #include "formats/RecordWriter.h"
 #include "tests/cli/StreamRun.h"
@@ -100,35 +99,6 @@ TEST(PathCommand, FormatsAndRefusals)
 TEST(RecordWriter, Escapes)
 {
     EXPECT_EQ(CRecordWriter::JsonString("a\"b\\c\x01\x7f\xe9"), "\"a\\\"b\\\\c\\u0001\\u007f\\u00e9\"");
-}
-
-Place At(const char* name, double latitude, double longitude)
-{
-    return Place{name, LatLon{latitude, longitude}};
-}
-
-TEST(SvgMap, KnownPointsLandWhereTheyBelong)
-{
-    const double r = cli::CSvgMap::kRimRadius;
-    const cli::CSvgMap map(At("0,0", 0, 0), At("0,90", 0, 90), 0, 1);
-    const MapPoint centre = map.ToPixels({0, 0});
-    EXPECT_EQ(centre.X, cli::CSvgMap::kWidth / 2.0);
-    // A quarter round east is half way to the rim; north is up.
-    EXPECT_NEAR(map.ToPixels({0, 90}).X - centre.X, r / 2, 1e-9);
-    EXPECT_NEAR(map.ToPixels({90, 0}).Y - centre.Y, -r / 2, 1e-9);
-    // The antipode, from anywhere, is on the rim.
-    const cli::CSvgMap berlin(At("JO62QM", 52.5, 13.4), At("FN20XR", 40.7, -74), 0, 1);
-    const MapPoint home = berlin.ToPixels({52.5, 13.4});
-    const MapPoint antipode = berlin.ToPixels({-52.5, 13.4 - 180});
-    EXPECT_NEAR(std::hypot(antipode.X - home.X, antipode.Y - home.Y), r, 1e-6);
-}
-
-TEST(SvgMap, EverythingIsOnIt)
-{
-    const std::string svg = cli::CSvgMap(At("JO62QM", 52.5, 13.4), At("\"A&B\"<", -33.9, 151.2), 0, 1).Draw();
-    for (const char* part : {"<svg xmlns=\"http://www.w3.org/2000/svg\"", "&quot;A&amp;B&quot;&lt;", "JO62QM",
-                             "short path: ", "long path (dashed): ", "stroke=\"#3d6b45\"", "Natural Earth"})
-        EXPECT_NE(svg.find(part), std::string::npos) << part;
 }
 
 TEST(MapCommand, NeedsAnOutputFileAndWritesItWhole)
