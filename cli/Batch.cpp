@@ -1,8 +1,6 @@
 #include "cli/Batch.h"
 
 #include "base/Quoted.h"
-#include "cli/CommandResult.h"
-#include "cli/Requests.h"
 
 #include <cerrno>
 #include <cstring>
@@ -45,7 +43,7 @@ std::string Because(const char* what, int error)
 
 } // namespace
 
-int RunBatch(std::FILE* in, std::FILE* out, int chars, std::string& failure, const BatchLineWriter& writeLine)
+ExitStatus RunBatch(std::FILE* in, std::FILE* out, int chars, const BatchLineWriter& writeLine, std::string& failure)
 {
 #ifdef _WIN32
     // Bytes as they are: in text mode a Ctrl-Z would end the input in the middle of a line.
@@ -58,7 +56,7 @@ int RunBatch(std::FILE* in, std::FILE* out, int chars, std::string& failure, con
     std::string line;
     std::vector<std::string> words;
     std::string results;
-    int status = kExitDone;
+    ExitStatus status = kExitDone;
     int writeError = 0;
     bool written = true;
     // Every write is checked: a full disk must not pass for a finished batch.
@@ -71,22 +69,18 @@ int RunBatch(std::FILE* in, std::FILE* out, int chars, std::string& failure, con
         results.clear();
     };
 
-    auto result = [&](const Result& r) {
-        if (r.status != kOk)
+    auto result = [&](const Request& r) {
+        if (r.status != kExitDone)
             status = kExitRefused;
-        if (writeLine)
-            results += writeLine(words, r);
-        else {
-            if (r.status != kOk)
-                results += "error: ";
-            results += r.text;
-        }
+        results += writeLine(r);
     };
     auto answer = [&](const char* text, std::size_t size) {
         char control = 0;
         if (HoldsControlByte(text, size, control)) {
-            words.clear();
-            result(Result{kRejected, "a request holds no control bytes: " + Quoted(std::string(1, control))});
+            Request refused;
+            refused.status = kExitRefused;
+            refused.text = "a request holds no control bytes: " + Quoted(std::string(1, control));
+            result(refused);
         } else {
             line.assign(text, size);
             SplitWords(line, words);

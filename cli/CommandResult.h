@@ -1,4 +1,5 @@
-// What a toolbox command gives back: its exit status and the texts for stdout and stderr.
+// locatrix-cli's one vocabulary of exit statuses, and what a command that writes its output at
+// once gives back.
 #pragma once
 
 #include <string>
@@ -13,7 +14,7 @@ enum ExitStatus {
 };
 
 struct CommandResult {
-    int status = kExitDone;
+    ExitStatus status = kExitDone;
     std::string out;
     std::string err;      // what went wrong, if anything
     std::string summary;  // counts and notes for standard error, as they are

@@ -1,56 +1,78 @@
-// locatrix-cli: the calculator's four calculations for scripts and batch work.
-#include "cli/Batch.h"
-#include "cli/CommandResult.h"
-#include "cli/Requests.h"
-#include "cli/StandardOutput.h"
-#include "cli/Toolbox.h"
+// locatrix-cli: the calculator's four calculations for scripts and batch work, and the toolbox.
+#include "cli/Help.h"
+#include "cli/Messages.h"
+#include "cli/commands/Commands.h"
 
-#include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+namespace {
+
+using namespace cli;
+
+const struct Toolbox {
+    const char* name;
+    ToolboxCommand command;
+    ExitStatus (*pfnRun)(const Options& options, std::FILE* in, std::FILE* out, std::FILE* err);
+} kToolbox[] = {
+    {"square", kSquare, RunSquare}, {"path", kPath, RunPath}, {"map", kMap, RunMap},
+    {"nmea", kNmea, RunNmea},       {"adif", kAdif, RunAdif},
+};
+
+bool Has(const std::vector<std::string>& words, const char* word)
+{
+    for (const std::string& w : words)
+        if (w == word)
+            return true;
+    return false;
+}
+
+// Bytes as they are on every system: no carriage returns added on Windows. (The window's
+// forms in their plain text write lines as the system's text files have them.)
+void BinaryStdio()
+{
+#ifdef _WIN32
+    _setmode(_fileno(stdin), _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
-    std::vector<std::string> words(argv + 1, argv + argc);
-    int toolboxStatus = 0;
-    if (cli::CToolbox::Run(words, toolboxStatus))
-        return toolboxStatus;
-    if (words.empty()) {
-        std::fputs(cli::HelpText().c_str(), stderr);
-        return 2;
+    const std::vector<std::string> words(argv + 1, argv + argc);
+    if (Has(words, "--version"))
+        return WriteOut(stdout, stderr, "locatrix-cli " LOCATRIX_VERSION "\n") ? kExitDone : kExitFile;
+    if (Has(words, "--help") || Has(words, "-h"))
+        return WriteOut(stdout, stderr, HelpText()) ? kExitDone : kExitFile;
+    if (WantsFormattedForms(words)) {
+        BinaryStdio();
+        return RunForms(words, true, stdin, stdout, stderr);
     }
-    // --batch among the options: the others (--chars) set the batch's default length.
-    std::vector<std::string> options;
-    for (const std::string& w : words)
-        if (w != "--batch")
-            options.push_back(w);
-    if (options.size() != words.size()) {
-        int chars = 6;
-        std::size_t at = 0;
-        std::string error;
-        if (!cli::ReadOptions(options, at, chars, error) || at != options.size()) {
-            if (error.empty())
-                error = "--batch takes its requests from standard input, not from the command line";
-            std::fprintf(stderr, "locatrix-cli: %s\nTry 'locatrix-cli --help'.\n", error.c_str());
-            return 2;
+    std::size_t at = 0;
+    const std::string command = CommandWord(words, at);
+    for (const Toolbox& tool : kToolbox) {
+        if (command != tool.name)
+            continue;
+        BinaryStdio();
+        std::vector<std::string> rest = words;
+        rest.erase(rest.begin() + static_cast<std::ptrdiff_t>(at));
+        Options options;
+        CommandResult refused;
+        if (!ReadOptions(rest, command, tool.command, options, refused.err)) {
+            refused.status = kExitUsage;
+            return Finish(refused, stdout, stderr);
         }
-        std::string failure;
-        const int status = cli::RunBatch(stdin, stdout, chars, failure);
-        if (status == cli::kExitFile)
-            std::fprintf(stderr, "locatrix-cli: %s\n", failure.c_str());
-        return status;
+        return tool.pfnRun(options, stdin, stdout, stderr);
     }
-
-    const cli::Result r = cli::RunRequest(words, 6);
-    switch (r.status) {
-    case cli::kOk:
-        return cli::WriteStandardOutput(r.text + '\n') ? cli::kExitDone : cli::kExitFile;
-    case cli::kRejected:
-        std::fprintf(stderr, "%s\n", r.text.c_str());
-        return 1;
-    default:
-        std::fprintf(stderr, "locatrix-cli: %s\nTry 'locatrix-cli --help'.\n", r.text.c_str());
-        return 2;
+    if (words.empty()) {
+        std::fputs(UsageText().c_str(), stderr);
+        return kExitUsage;
     }
+    return RunForms(words, false, stdin, stdout, stderr);
 }

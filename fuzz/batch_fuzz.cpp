@@ -1,9 +1,9 @@
 // libFuzzer target: arbitrary bytes through locatrix-cli's batch loop (as its standard input)
 // and, cut at NUL bytes, as the words of one request. Every input line must give exactly one
 // output line, and no message may carry a control byte or quote more than a short part of a word.
-#include "cli/Batch.h"
-#include "cli/CommandResult.h"
-#include "cli/Requests.h"
+#include "calc/ResultFields.h"
+#include "cli/Request.h"
+#include "cli/commands/Commands.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -36,16 +36,20 @@ void RunAsBatch(const std::string& input)
     char* buffer = nullptr;
     std::size_t size = 0;
     std::FILE* out = open_memstream(&buffer, &size);
-    Check(in && out);
-    std::string failure;
-    const int status = cli::RunBatch(in, out, 6, failure);
+    char* messages = nullptr;
+    std::size_t messagesSize = 0;
+    std::FILE* err = open_memstream(&messages, &messagesSize);
+    Check(in && out && err);
+    const int status = cli::RunForms({"--batch"}, false, in, out, err);
     std::fclose(in);
     std::fclose(out);
+    std::fclose(err);
     const std::string output(buffer, size);
     std::free(buffer);
+    std::free(messages);
 
     Check(status == cli::kExitDone || status == cli::kExitRefused);
-    Check(failure.empty());
+    Check(messagesSize == 0);
     const std::size_t lines = Count(input, '\n') + (input.back() != '\n' ? 1 : 0);
     Check(Count(output, '\n') == lines);
     Check(!output.empty() && output.back() == '\n');
@@ -63,10 +67,11 @@ void RunAsWords(const std::string& input)
         else
             words.back() += c;
     }
-    const cli::Result r = cli::RunRequest(words, 6);
-    Check(r.status == cli::kOk || r.status == cli::kRejected || r.status == cli::kUsage);
-    Check(r.text.size() < 256);  // 40 bytes quoted, each at most \xHH
-    for (char c : r.text)
+    const cli::Request r = cli::RunRequest(words, 6);
+    Check(r.status == cli::kExitDone || r.status == cli::kExitRefused || r.status == cli::kExitUsage);
+    const std::string text = r.status == cli::kExitDone ? ResultLine(r.form, r.done) : r.text;
+    Check(text.size() < 256);  // 40 bytes quoted, each at most \xHH
+    for (char c : text)
         Check(c >= 0x20 && c < 0x7F);
 }
 

@@ -1,11 +1,12 @@
 // libFuzzer target for the toolbox's readers and writers: the same bytes as locator squares,
-// path ends, command words, an NMEA sentence, an ADIF log and a result line of the window's
-// forms, and through the CSV, JSON and GeoJSON writers. Built with AddressSanitizer and
+// path ends, command words, an NMEA sentence, an ADIF log and a request of the window's forms,
+// and through the CSV, JSON and GeoJSON writers. Built with AddressSanitizer and
 // UndefinedBehaviorSanitizer.
 #include "base/Quoted.h"
 #include "calc/PathReport.h"
-#include "cli/FormattedRequests.h"
-#include "cli/ToolboxOptions.h"
+#include "calc/ResultFields.h"
+#include "cli/Options.h"
+#include "cli/Request.h"
 #include "engine/GreatCircle.h"
 #include "engine/LocatorSquare.h"
 #include "engine/Place.h"
@@ -63,9 +64,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         else
             words.back() += ch;
     }
-    cli::ToolboxOptions options;
+    cli::Options options;
     std::string error;
-    if (cli::ReadToolboxOptions(words, options, error))
+    if (cli::ReadOptions(words, "square", ~0u, options, error))
         Check(options.chars % 2 == 0 && options.chars >= 2 && options.chars <= 12 && options.radiusKm >= 0);
     Place ends[2];
     if (words.size() >= 2 && ReadPlace(words[0], ends[0], why) && ReadPlace(words[1], ends[1], why)) {
@@ -99,11 +100,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(once.empty() && !error.empty());
     }
 
-    // A result line of each of the window's forms into named fields.
-    for (const char* command : {"dms", "decimal", "locator", "distance"}) {
-        CRecordWriter record;
-        if (cli::CFormattedRequests::Fields(command, all, record))
-            Check(record.Json().front() == '{' && record.CsvHeader().back() == '\n');
+    // The words as one of the window's requests: a done one's result line has a word for each
+    // of its named fields.
+    const cli::Request request = cli::RunRequest(words, 6);
+    if (request.status == cli::kExitDone) {
+        const std::string line = ResultLine(request.form, request.done);
+        std::size_t blanks = 0;
+        for (char ch : line)
+            blanks += ch == ' ';
+        Check(blanks + 1 == ResultFields(request.done).size());
+        Check(ResultRecord(request.form, request.done).Json().front() == '{');
     }
 
     Check(Printable(CRecordWriter::JsonString(all)));

@@ -1,6 +1,6 @@
 // The window's four forms in CSV and JSON: fields named with their units, alone and in
 // --batch, errors and statuses as in the text format.
-#include "cli/FormattedRequests.h"
+#include "cli/commands/Commands.h"
 #include "tests/cli/StreamRun.h"
 
 #include <gtest/gtest.h>
@@ -13,11 +13,11 @@ namespace {
 StreamRun Formatted(const std::vector<std::string>& words, const std::string& input = "")
 {
     return RunOnStreams(input, [&](std::FILE* in, std::FILE* out, std::FILE* err) {
-        return cli::CFormattedRequests::Run(words, in, out, err);
+        return cli::RunForms(words, true, in, out, err);
     });
 }
 
-TEST(FormattedRequests, EachFormsFieldsByNameAloneAndInBatches)
+TEST(Forms, EachFormsFieldsByNameAloneAndInBatches)
 {
     // CSV repeats its header row whenever the form changes; an error is a row of its own.
     const std::string decimal =
@@ -44,8 +44,10 @@ TEST(FormattedRequests, EachFormsFieldsByNameAloneAndInBatches)
     EXPECT_EQ(Formatted({"--format", "xml", "decimal", "1", "2"}).status, 2);
     EXPECT_EQ(Formatted({"--format", "json", "--batch", "locator", "JO62QM"}).status, 2);
     // The toolbox's commands take --format themselves.
-    EXPECT_TRUE(cli::CFormattedRequests::Wants({"--format", "csv", "--chars", "8", "dms"}));
-    EXPECT_FALSE(cli::CFormattedRequests::Wants({"--format", "csv", "square", "JO"}));
+    EXPECT_TRUE(cli::WantsFormattedForms({"--format", "csv", "--chars", "8", "dms"}));
+    EXPECT_TRUE(cli::WantsFormattedForms({"--batch", "--format=json"}));
+    EXPECT_FALSE(cli::WantsFormattedForms({"--format", "csv", "square", "JO"}));
+    EXPECT_FALSE(cli::WantsFormattedForms({"--chars", "8", "dms"}));
 }
 
 } // namespace

@@ -1,11 +1,12 @@
-#include "cli/PathCommand.h"
+#include "cli/commands/Commands.h"
 
 #include "base/Quoted.h"
 #include "calc/PathReport.h"
+#include "cli/Messages.h"
 
 namespace cli {
 
-bool CPathCommand::ReadEnds(const ToolboxOptions& o, const char* command, Place ends[2], CommandResult& result)
+bool ReadEnds(const Options& o, const char* command, Place ends[2], CommandResult& result)
 {
     if (o.values.size() != 2) {
         result.status = kExitUsage;
@@ -24,12 +25,12 @@ bool CPathCommand::ReadEnds(const ToolboxOptions& o, const char* command, Place 
     return true;
 }
 
-CommandResult CPathCommand::Run(const ToolboxOptions& o)
+ExitStatus RunPath(const Options& o, std::FILE*, std::FILE* out, std::FILE* err)
 {
     CommandResult result;
     Place ends[2];
     if (!ReadEnds(o, "path", ends, result))
-        return result;
+        return Finish(result, out, err);
     const int decimals = o.precision >= 0 ? o.precision : 1;
     const CPathReport report(ends[0], ends[1], o.radiusKm);
     const CRecordWriter record = report.Record(decimals);
@@ -47,7 +48,7 @@ CommandResult CPathCommand::Run(const ToolboxOptions& o)
         result.out = report.GeoJson(decimals);
         break;
     }
-    return result;
+    return Finish(result, out, err);
 }
 
 } // namespace cli

@@ -1,22 +1,19 @@
-#include "cli/SquareCommand.h"
+#include "cli/commands/Commands.h"
 
 #include "base/Quoted.h"
 #include "calc/SquareReport.h"
-#include "engine/LocatorSquare.h"
+#include "cli/Messages.h"
 #include "formats/GeoJsonWriter.h"
-#include "formats/RecordWriter.h"
-
-#include <vector>
 
 namespace cli {
 
-CommandResult CSquareCommand::Run(const ToolboxOptions& o)
+ExitStatus RunSquare(const Options& o, std::FILE*, std::FILE* out, std::FILE* err)
 {
     CommandResult result;
     if (o.values.empty()) {
         result.status = kExitUsage;
         result.err = "square takes one or more locators: square LOC...";
-        return result;
+        return Finish(result, out, err);
     }
     const int decimals = o.precision >= 0 ? o.precision : 6;
     std::vector<std::string> features;
@@ -27,7 +24,7 @@ CommandResult CSquareCommand::Run(const ToolboxOptions& o)
             result.status = kExitRefused;
             result.out.clear();
             result.err = "square: " + Quoted(o.values[i]) + ": " + why;
-            return result;
+            return Finish(result, out, err);
         }
         const CSquareReport report(square);
         const CRecordWriter record = report.Record(decimals);
@@ -48,7 +45,7 @@ CommandResult CSquareCommand::Run(const ToolboxOptions& o)
     }
     if (o.format == OutputFormat::GeoJson)
         result.out = CGeoJsonWriter::Collection(features);
-    return result;
+    return Finish(result, out, err);
 }
 
 } // namespace cli

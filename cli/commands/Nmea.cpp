@@ -1,7 +1,7 @@
-#include "cli/NmeaCommand.h"
+#include "cli/commands/Commands.h"
 
 #include "base/Quoted.h"
-#include "cli/CommandResult.h"
+#include "cli/Messages.h"
 #include "engine/LocatorSquare.h"
 #include "formats/LineReader.h"
 #include "formats/NmeaReader.h"
@@ -23,19 +23,15 @@ struct Counts {
 
 } // namespace
 
-int CNmeaCommand::Run(const ToolboxOptions& o, std::FILE* in, std::FILE* out, std::FILE* err)
+ExitStatus RunNmea(const Options& o, std::FILE* in, std::FILE* out, std::FILE* err)
 {
-    if (o.values.size() > 1 || o.format == OutputFormat::GeoJson) {
-        std::fprintf(err, "locatrix-cli: nmea reads one FILE or standard input and writes text, csv or json\n"
-                          "Try 'locatrix-cli --help'.\n");
-        return kExitUsage;
-    }
+    if (o.values.size() > 1 || o.format == OutputFormat::GeoJson)
+        return SayUsage(err, "nmea reads one FILE or standard input and writes text, csv or json");
     std::FILE* file = in;
     if (!o.values.empty()) {
         file = std::fopen(o.values[0].c_str(), "rb");
         if (!file) {
-            std::fprintf(err, "locatrix-cli: nmea: cannot open %s: %s\n", Quoted(o.values[0]).c_str(),
-                         std::strerror(errno));
+            Say(err, "nmea: cannot open " + Quoted(o.values[0]) + ": " + std::strerror(errno));
             return kExitFile;
         }
     }
@@ -45,7 +41,7 @@ int CNmeaCommand::Run(const ToolboxOptions& o, std::FILE* in, std::FILE* out, st
     std::string line;
     std::string last;
     bool header = o.format == OutputFormat::Csv;
-    int status = kExitDone;
+    ExitStatus status = kExitDone;
     while (reader.Next(line)) {
         const std::string::size_type first = line.find('$');
         if (first == std::string::npos) {
@@ -70,11 +66,11 @@ int CNmeaCommand::Run(const ToolboxOptions& o, std::FILE* in, std::FILE* out, st
                 continue;
             case NmeaOutcome::BadChecksum:
                 ++n.badChecksum;
-                std::fprintf(err, "locatrix-cli: nmea: line %ld: %s\n", reader.GetLineNumber(), why.c_str());
+                Say(err, "nmea: line " + std::to_string(reader.GetLineNumber()) + ": " + why);
                 continue;
             case NmeaOutcome::Malformed:
                 ++n.malformed;
-                std::fprintf(err, "locatrix-cli: nmea: line %ld: %s\n", reader.GetLineNumber(), why.c_str());
+                Say(err, "nmea: line " + std::to_string(reader.GetLineNumber()) + ": " + why);
                 continue;
             }
             ++n.fixes;
@@ -96,7 +92,7 @@ int CNmeaCommand::Run(const ToolboxOptions& o, std::FILE* in, std::FILE* out, st
             std::fwrite(text.data(), 1, text.size(), out);
             // Whoever follows a live receiver wants each locator when it is there.
             if (std::fflush(out) != 0) {
-                std::fprintf(err, "locatrix-cli: nmea: cannot write the output\n");
+                Say(err, "nmea: cannot write the output");
                 status = kExitFile;
                 break;
             }
@@ -105,7 +101,7 @@ int CNmeaCommand::Run(const ToolboxOptions& o, std::FILE* in, std::FILE* out, st
             break;
     }
     if (reader.Failed()) {
-        std::fprintf(err, "locatrix-cli: nmea: read error after line %ld\n", reader.GetLineNumber());
+        Say(err, "nmea: read error after line " + std::to_string(reader.GetLineNumber()));
         status = kExitFile;
     }
     if (file != in)

@@ -1,0 +1,157 @@
+#include "cli/Options.h"
+
+#include "base/NumberText.h"
+
+namespace cli {
+
+namespace {
+
+bool ReadWhole(const std::string& text, int low, int high, int& value)
+{
+    if (text.empty() || text.size() > 3)
+        return false;
+    for (char c : text)
+        if (c < '0' || c > '9')
+            return false;
+    const int v = IntegerValue(text);
+    if (v < low || v > high)
+        return false;
+    value = v;
+    return true;
+}
+
+bool ReadFormat(const std::string& text, Options& o)
+{
+    static const struct {
+        const char* name;
+        OutputFormat format;
+    } kFormats[] = {{"text", OutputFormat::Text}, {"csv", OutputFormat::Csv}, {"json", OutputFormat::Json},
+                    {"geojson", OutputFormat::GeoJson}};
+    for (const auto& f : kFormats)
+        if (text == f.name) {
+            o.format = f.format;
+            return true;
+        }
+    return false;
+}
+
+bool ReadPrecision(const std::string& text, Options& o) { return ReadWhole(text, 0, 12, o.precision); }
+bool ReadChars(const std::string& text, Options& o) { return ReadWhole(text, 2, 12, o.chars) && o.chars % 2 == 0; }
+bool ReadRadius(const std::string& text, Options& o)
+{
+    return ReadDecimal(text, o.radiusKm) && o.radiusKm > 0 && o.radiusKm <= 1e9;
+}
+bool ReadFrom(const std::string& text, Options& o)
+{
+    o.from = text;
+    return true;
+}
+bool ReadOutput(const std::string& text, Options& o)
+{
+    o.output = text;
+    return !text.empty();
+}
+bool SetOverwrite(const std::string&, Options& o)
+{
+    o.overwrite = true;
+    return true;
+}
+bool SetChanges(const std::string&, Options& o)
+{
+    o.changes = true;
+    return true;
+}
+
+const struct Option {
+    const char* name;
+    bool takesValue;
+    unsigned commands;
+    bool (*pfnRead)(const std::string& value, Options& options);
+    const char* refusal;  // for a value pfnRead refuses
+} kOptions[] = {
+    {"--format", true, kSquare | kPath | kNmea, ReadFormat, "--format takes text, csv, json or geojson"},
+    {"--precision", true, kSquare | kPath | kMap | kNmea | kAdif, ReadPrecision,
+     "--precision takes a whole number from 0 to 12"},
+    {"--radius", true, kPath | kMap | kAdif, ReadRadius, "--radius takes a radius in kilometres, more than 0"},
+    {"--chars", true, kNmea, ReadChars, "--chars takes 2, 4, 6, 8, 10 or 12"},
+    {"--from", true, kAdif, ReadFrom, ""},
+    {"-o", true, kMap | kAdif, ReadOutput, "-o needs a file name"},
+    {"--overwrite", false, kAdif, SetOverwrite, ""},
+    {"--changes", false, kNmea, SetChanges, ""},
+};
+
+const Option* Find(const std::string& name)
+{
+    for (const Option& option : kOptions)
+        if (name == option.name)
+            return &option;
+    return nullptr;
+}
+
+bool IsOption(const std::string& word) { return word.compare(0, 2, "--") == 0 || word == "-o"; }
+
+} // namespace
+
+std::string CommandWord(const std::vector<std::string>& words, std::size_t& at)
+{
+    for (at = 0; at < words.size(); ++at) {
+        if (!IsOption(words[at]))
+            return words[at];
+        const Option* option = Find(words[at]);
+        if (option && option->takesValue)
+            ++at;
+    }
+    return std::string();
+}
+
+bool ReadOptions(const std::vector<std::string>& words, const std::string& command, unsigned bit, Options& o,
+                 std::string& error)
+{
+    std::vector<const Option*> given;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string& word = words[i];
+        if (!IsOption(word)) {
+            o.values.push_back(word);
+            continue;
+        }
+        std::string name = word;
+        std::string value;
+        bool hasValue = false;
+        const std::string::size_type eq = word.find('=');
+        if (word.compare(0, 2, "--") == 0 && eq != std::string::npos) {
+            name = word.substr(0, eq);
+            value = word.substr(eq + 1);
+            hasValue = true;
+        }
+        const Option* option = Find(name);
+        if (!option) {
+            error = "unknown option: " + name;
+            return false;
+        }
+        if (!option->takesValue && hasValue) {
+            error = name + " takes no value";
+            return false;
+        }
+        if (option->takesValue && !hasValue) {
+            if (i + 1 >= words.size()) {
+                error = name + " needs a value";
+                return false;
+            }
+            value = words[++i];
+        }
+        if (!option->pfnRead(value, o)) {
+            error = option->refusal;
+            return false;
+        }
+        given.push_back(option);
+    }
+    for (const Option* option : given) {
+        if ((option->commands & bit) == 0) {
+            error = command + " does not take " + option->name;
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace cli

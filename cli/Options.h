@@ -1,0 +1,39 @@
+// The toolbox's command lines: one table of options (each with whether it takes a value and
+// which commands take it), read from anywhere among a command's words; what is left are the
+// command's own values. (The window's four forms read theirs as requests: cli/Request.h.)
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace cli {
+
+enum class OutputFormat { Text, Csv, Json, GeoJson };
+
+// The toolbox's commands, as the option table names them.
+enum ToolboxCommand : unsigned { kSquare = 1, kPath = 2, kMap = 4, kNmea = 8, kAdif = 16 };
+
+struct Options {
+    OutputFormat format = OutputFormat::Text;
+    int precision = -1;          // -1: the command's own default
+    double radiusKm = 0;         // 0: the sphere on which a nautical mile is a minute of arc
+    int chars = 6;
+    std::string from;            // adif --from
+    bool overwrite = false;      // adif --overwrite
+    bool changes = false;        // nmea --changes
+    std::string output;          // -o FILE
+    std::vector<std::string> values;
+};
+
+// The command's word: the first word that is neither an option nor an option's value, at
+// index at; empty when there is none.
+std::string CommandWord(const std::vector<std::string>& words, std::size_t& at);
+
+// The options and values among a command's words (its own word taken out), each option also
+// as --name=VALUE; a word "-" and words such as "-33.9,151.2" are values. False, with a
+// message naming the option, for an unknown option, a bad value, or one that the command
+// (named, and one bit of ToolboxCommand) does not take.
+bool ReadOptions(const std::vector<std::string>& words, const std::string& name, unsigned command, Options& options,
+                 std::string& error);
+
+} // namespace cli

@@ -1,0 +1,77 @@
+#include "cli/commands/Commands.h"
+
+#include "base/Quoted.h"
+#include "cli/Messages.h"
+#include "formats/AdifDistanceFiller.h"
+#include "formats/AtomicFile.h"
+
+namespace cli {
+
+namespace {
+
+std::string Summary(const AdifCounts& c)
+{
+    return "adif: " + std::to_string(c.qsos) + " QSOs: " + std::to_string(c.filled) + " filled, "
+         + std::to_string(c.overwritten) + " overwritten, " + std::to_string(c.kept) + " kept (DISTANCE already there), "
+         + std::to_string(c.noGrid) + " without GRIDSQUARE, " + std::to_string(c.noOwnGrid)
+         + " without MY_GRIDSQUARE or --from, " + std::to_string(c.badGrid) + " with a grid that is not a locator"
+         + (c.unterminated ? "; fields after the last <EOR> left as they were" : "") + "\n";
+}
+
+// The log is read whole before anything is written; -o OUT is written whole or not at all.
+CommandResult Adif(const Options& o)
+{
+    CommandResult result;
+    if (o.values.size() > 1) {
+        result.status = kExitUsage;
+        result.err = "adif reads one log (FILE.adi or standard input) and writes the log";
+        return result;
+    }
+    Place own;
+    std::string why;
+    if (!o.from.empty() && !ReadLocatorPlace(o.from, own, why)) {
+        result.status = kExitRefused;
+        result.err = "adif: --from " + Quoted(o.from) + ": " + why;
+        return result;
+    }
+    const std::string source = o.values.empty() ? std::string() : o.values[0];
+    std::string input;
+    std::string output;
+    std::vector<std::string> warnings;
+    std::string error;
+    if (!CAtomicFile::Read(source, input, error)) {
+        result.status = kExitFile;
+        result.err = "adif: " + error;
+        return result;
+    }
+    CAdifDistanceFiller filler(o.from, o.overwrite, o.radiusKm, o.precision >= 0 ? o.precision : 1);
+    if (!filler.Fill(input, output, warnings, error)) {
+        result.status = kExitRefused;
+        result.err = "adif: " + (source.empty() ? std::string("standard input") : Quoted(source)) + ", " + error
+                   + "; nothing written";
+        return result;
+    }
+    if (!o.output.empty()) {
+        if (!CAtomicFile::Write(o.output, output, error)) {
+            result.status = kExitFile;
+            result.err = "adif: " + error + "; nothing written";
+            return result;
+        }
+    } else {
+        result.out.swap(output);
+    }
+    for (const std::string& warning : warnings)
+        result.summary += Message("adif: " + warning);
+    // Counts are not an error: they go to standard error without the program's name.
+    result.summary += Summary(filler.GetCounts());
+    return result;
+}
+
+} // namespace
+
+ExitStatus RunAdif(const Options& o, std::FILE*, std::FILE* out, std::FILE* err)
+{
+    return Finish(Adif(o), out, err);
+}
+
+} // namespace cli

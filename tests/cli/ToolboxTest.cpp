@@ -1,0 +1,208 @@
+// The toolbox's command lines and commands: the option table, each command's formats, refusals
+// and exit statuses, NMEA as a receiver sends it, and files written whole or not at all (the
+// text formats are cli.process's, which also has xmllint read a map).
+#include "cli/Options.h"
+#include "cli/commands/Commands.h"
+#include "tests/cli/StreamRun.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+cli::Options Read(const std::vector<std::string>& words, const char* command = "nmea", unsigned bit = ~0u)
+{
+    cli::Options o;
+    std::string error;
+    EXPECT_TRUE(cli::ReadOptions(words, command, bit, o, error)) << error;
+    return o;
+}
+
+using Runner = cli::ExitStatus (*)(const cli::Options&, std::FILE*, std::FILE*, std::FILE*);
+
+StreamRun Command(Runner command, const cli::Options& options)
+{
+    return RunOnStreams("", [&](std::FILE* in, std::FILE* out, std::FILE* err) { return command(options, in, out, err); });
+}
+
+TEST(Options, OneTableForEveryCommand)
+{
+    const struct {
+        std::vector<std::string> words;
+        const char* error;
+    } cases[] = {
+        {{"--format", "xml"}, "--format takes text, csv, json or geojson"},
+        {{"--precision", "13"}, "--precision takes a whole number from 0 to 12"},
+        {{"--radius", "1e3"}, "--radius takes a radius in kilometres, more than 0"},
+        {{"--chars", "7"}, "--chars takes 2, 4, 6, 8, 10 or 12"},
+        {{"--colour", "red"}, "unknown option: --colour"},
+        {{"--overwrite=yes"}, "--overwrite takes no value"},
+        {{"--radius"}, "--radius needs a value"},
+        {{"-o="}, nullptr},  // a value, not an option
+        // An option the command does not take, once every option has been read.
+        {{"--from", "JO", "--chars", "8"}, "square does not take --from"},
+        {{"--chars", "8", "--radius", "0"}, "--radius takes a radius in kilometres, more than 0"},
+    };
+    for (const auto& c : cases) {
+        cli::Options o;
+        std::string error;
+        EXPECT_EQ(cli::ReadOptions(c.words, "square", cli::kSquare, o, error), c.error == nullptr) << c.words[0];
+        EXPECT_EQ(error, c.error ? c.error : "");
+    }
+    // Values may look like negative numbers; options take both spellings.
+    const cli::Options o = Read({"-33.9,151.2", "--radius=6371", "--chars", "12", "-o", "a.svg", "--changes"});
+    EXPECT_EQ(std::tie(o.values[0], o.radiusKm, o.chars, o.output, o.changes),
+              std::make_tuple(std::string("-33.9,151.2"), 6371.0, 12, std::string("a.svg"), true));
+    // The command's word: past the options and their values.
+    std::size_t at = 0;
+    EXPECT_EQ(cli::CommandWord({"--format", "csv", "--overwrite", "-o", "x", "path", "JO"}, at), "path");
+    EXPECT_EQ(at, 5u);
+    EXPECT_EQ(cli::CommandWord({"--format=csv", "-o"}, at), "");
+}
+
+TEST(Square, EachFormatAndOneBadLocatorRefusingAll)
+{
+    EXPECT_EQ(Command(cli::RunSquare, Read({"--format", "json", "--precision", "0", "JO", "RR99"})).out,
+              "{\"locator\":\"JO\",\"south_deg\":50,\"west_deg\":0,\"north_deg\":60,\"east_deg\":20,"
+              "\"centre_lat_deg\":55,\"centre_lon_deg\":10,\"height_deg\":10,\"width_deg\":20}\n"
+              "{\"locator\":\"RR99\",\"south_deg\":89,\"west_deg\":178,\"north_deg\":90,\"east_deg\":180,"
+              "\"centre_lat_deg\":90,\"centre_lon_deg\":179,\"height_deg\":1,\"width_deg\":2}\n");
+    const std::string csv = Command(cli::RunSquare, Read({"--format", "csv", "JO", "AA00"})).out;
+    EXPECT_EQ(csv.find("locator,"), 0u);
+    EXPECT_EQ(csv.find("locator,", 1), std::string::npos);  // one header row
+    EXPECT_EQ(Command(cli::RunSquare, Read({"--format", "geojson", "JO", "JJ"})).out.find(
+                  "{\"type\":\"FeatureCollection\""),
+              0u);
+    // One bad locator among good ones: nothing printed, the bad one named.
+    const StreamRun bad = Command(cli::RunSquare, Read({"JO62", "JO6X"}));
+    EXPECT_EQ(bad.status, cli::kExitRefused);
+    EXPECT_EQ(bad.out, "");
+    EXPECT_EQ(bad.err, "locatrix-cli: square: \"JO6X\": character 4 of a locator must be 0 to 9\n");
+    EXPECT_EQ(Command(cli::RunSquare, Read({})).status, cli::kExitUsage);
+}
+
+TEST(Path, EachFormatAndThePlacesRefused)
+{
+    // The long path is the rest of the circle, the other way; --radius scales every unit, and
+    // many digits come out alike under every C runtime.
+    EXPECT_EQ(Command(cli::RunPath, Read({"--radius", "6371", "--precision", "9", "0,0", "0,90"})).out,
+              "0,0 to 0,90\nshort path: 90.000000000 deg, 10007.543398010 km, 6218.399172589 mi, 5403.641143634 nmi\n"
+              "long path: 270.000000000 deg, 30022.630194031 km, 18655.197517766 mi, 16210.923430902 nmi\n");
+    EXPECT_EQ(Command(cli::RunPath, Read({"--format", "json", "--precision", "0", "0,0", "0,90"})).out.find(
+                  "{\"from\":\"0,0\",\"to\":\"0,90\""),
+              0u);
+    EXPECT_EQ(Command(cli::RunPath, Read({"--format", "csv", "0,0", "0,90"})).out.find("from,to,"), 0u);
+    EXPECT_NE(Command(cli::RunPath, Read({"--format", "geojson", "JO62QM", "BL11"})).out.find("\"MultiLineString\""),
+              std::string::npos);
+    const StreamRun bad = Command(cli::RunPath, Read({"JO62QM", "91,0"}));
+    EXPECT_EQ(bad.status, cli::kExitRefused);
+    EXPECT_EQ(bad.err, "locatrix-cli: path: second place \"91,0\": the latitude of LAT,LON must be a decimal "
+                       "number from -90 to 90\n");
+    const StreamRun one = Command(cli::RunPath, Read({"JO62QM"}));
+    EXPECT_EQ(one.status, cli::kExitUsage);
+    EXPECT_EQ(one.err, "locatrix-cli: path takes two places, each a locator or LAT,LON: path A B\n"
+                       "Try 'locatrix-cli --help'.\n");
+}
+
+TEST(Map, NeedsAnOutputFileAndWritesItWhole)
+{
+    cli::Options o;
+    o.values = {"JO62QM", "FN20XR"};
+    EXPECT_EQ(Command(cli::RunMap, o).status, cli::kExitUsage);
+    o.output = testing::TempDir() + "locatrix_map_test.svg";
+    StreamRun r = Command(cli::RunMap, o);
+    EXPECT_EQ(r.status, cli::kExitDone) << r.err;
+    EXPECT_EQ(r.out, "");
+    const std::string svg = ReadFile(o.output);
+    EXPECT_EQ(svg.compare(0, 5, "<?xml"), 0);
+    EXPECT_NE(svg.find("short path: 296."), std::string::npos);
+    EXPECT_EQ(svg.substr(svg.size() - 7), "</svg>\n");
+    o.values = {"JO62QM", "FN20X"};
+    EXPECT_EQ(Command(cli::RunMap, o).status, cli::kExitRefused);
+    o.values = {"JO62QM", "FN20XR"};
+    o.output = testing::TempDir() + "no/such/folder/map.svg";
+    r = Command(cli::RunMap, o);
+    EXPECT_EQ(r.status, cli::kExitFile);
+    EXPECT_EQ(r.err.find("locatrix-cli: map: "), 0u) << r.err;
+    std::remove((testing::TempDir() + "locatrix_map_test.svg").c_str());
+}
+
+StreamRun RunNmea(const std::string& input, const cli::Options& options)
+{
+    return RunOnStreams(input, [&](std::FILE* in, std::FILE* out, std::FILE* err) {
+        return cli::RunNmea(options, in, out, err);
+    });
+}
+
+TEST(Nmea, AStreamAsAReceiverSendsIt)
+{
+    const std::string berlin = "$GPGGA,1,5231.250,N,01322.500,E,1,08,0.9,5,M,4,M,,*46";
+    const std::string moscow = "$GNRMC,1,A,5546.250,N,03737.500,E,0,0,230394,,,A*50";
+    const std::string input = "\xFF\xFEjunk\r\n" + berlin + "\r\n" + berlin + "\n" + "noise" + berlin.substr(0, 20)
+                            + moscow + "\r\n" + std::string("\0$GPGGA,\0*00\n", 13) + "$GPGSV,1*48" + "\n"
+                            + moscow.substr(0, 30) + "\n$GPRMC,1,A,4807.038,N,0113x.000,E*4B\n"
+                            + berlin;  // the last line without its end
+    cli::Options o;
+    StreamRun r = RunNmea(input, o);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "JO62QM\nJO62QM\nKO85TS\nJO62QM\n");
+    EXPECT_EQ(r.err, "locatrix-cli: nmea: line 4: no checksum (*hh)\n"
+                     "locatrix-cli: nmea: line 5: checksum *00, but the sentence sums to *7A\n"
+                     "locatrix-cli: nmea: line 7: no checksum (*hh)\n"
+                     "locatrix-cli: nmea: line 8: GPRMC field 5 (longitude) \"0113x.000,E\"\n"
+                     "nmea: 9 lines: 4 fixes (4 printed), 0 without a fix, 3 bad checksums, 1 malformed, "
+                     "1 other sentences, 1 other lines\n");
+    o.changes = true;
+    o.chars = 10;
+    o.format = cli::OutputFormat::Csv;
+    r = RunNmea(input, o);
+    EXPECT_EQ(r.out, "line,locator,lat_deg,lon_deg\n2,JO62QM55AA,52.520833,13.375000\n"
+                     "4,KO85TS55AA,55.770833,37.625000\n9,JO62QM55AA,52.520833,13.375000\n");
+    o.values = {"/nonexistent/nmea.log"};
+    r = RunNmea("", o);
+    EXPECT_EQ(r.status, 3);
+    EXPECT_EQ(r.err.find("locatrix-cli: nmea: cannot open \"/nonexistent/nmea.log\": "), 0u) << r.err;
+}
+
+TEST(Adif, WritesTheWholeFileOrNothing)
+{
+    const std::string path = testing::TempDir() + "locatrix_adif_test.adi";
+    std::ofstream(path, std::ios::binary) << "<CALL:4>DL1X<GRIDSQUARE:4>KO85<EOR>\n";
+    cli::Options o;
+    o.values = {path};
+    o.output = path;   // in place
+    o.from = "jo62qm";
+    StreamRun r = Command(cli::RunAdif, o);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(ReadFile(path), "<CALL:4>DL1X<GRIDSQUARE:4>KO85<DISTANCE:6>1569.6 <EOR>\n");
+
+    // A log that turns out malformed halfway leaves the output file as it was.
+    std::ofstream(path, std::ios::binary) << "<CALL:4>DL1X<GRIDSQUARE:4>KO85<EOR>\n<CALL:9>X";
+    const std::string before = ReadFile(path);
+    r = Command(cli::RunAdif, o);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(ReadFile(path), before);
+    EXPECT_NE(r.err.find("line 2: field CALL"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("nothing written"), std::string::npos) << r.err;
+    EXPECT_FALSE(std::ifstream(path + ".locatrix-tmp").good());
+
+    // To standard output: the log; a grid that is no locator named, and the counts.
+    std::ofstream(path, std::ios::binary) << "<GRIDSQUARE:4>KO85<EOR><GRIDSQUARE:4>KO8X<EOR>";
+    o.output.clear();
+    r = Command(cli::RunAdif, o);
+    EXPECT_EQ(r.out, "<GRIDSQUARE:4>KO85<DISTANCE:6>1569.6 <EOR><GRIDSQUARE:4>KO8X<EOR>");
+    EXPECT_EQ(r.err, "locatrix-cli: adif: line 1: QSO 2: GRIDSQUARE \"KO8X\": character 4 of a locator must be 0 to 9\n"
+                     "adif: 2 QSOs: 1 filled, 0 overwritten, 0 kept (DISTANCE already there), 0 without GRIDSQUARE, "
+                     "0 without MY_GRIDSQUARE or --from, 1 with a grid that is not a locator\n");
+    o.from = "JO6";
+    EXPECT_EQ(Command(cli::RunAdif, o).err, "locatrix-cli: adif: --from \"JO6\": a locator has 2, 4, 6, 8, 10 or 12 characters, not 3\n");
+
+    std::remove(path.c_str());
+}
+
+} // namespace

@@ -1,0 +1,107 @@
+// ADIF logs: the reader's records and fields at their byte offsets, the distance added where
+// it can be with every other byte kept, and malformed logs refused with the line and the field.
+#include "formats/AdifDistanceFiller.h"
+#include "formats/AdifReader.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+std::string Data(const std::string& log, const AdifField& f) { return log.substr(f.dataBegin, f.end - f.dataBegin); }
+
+TEST(AdifReader, RecordsAndFieldsAtTheirOffsets)
+{
+    const std::string log = "header\r\n<PROGRAMID:1>x\r\n<EOH>\r\n<call:4:s>DL1X <NAME:5>A <B>\n<eor>\r\n"
+                            "<EOR>\n<CALL:2>K1";
+    CAdifReader reader(log);
+    std::string error;
+    ASSERT_TRUE(reader.ReadHeader(error)) << error;
+    EXPECT_EQ(log.substr(0, reader.GetHeaderEnd()), "header\r\n<PROGRAMID:1>x\r\n<EOH>");
+    AdifRecord record;
+    ASSERT_TRUE(reader.NextRecord(record, error)) << error;
+    ASSERT_EQ(record.fields.size(), 2u);
+    // Names in upper case; data by its length, a "<" in it included; the type indicator passed over.
+    EXPECT_EQ(std::make_tuple(record.fields[0].name, Data(log, record.fields[0]), record.fields[1].name,
+                              Data(log, record.fields[1])),
+              std::make_tuple(std::string("CALL"), std::string("DL1X"), std::string("NAME"), std::string("A <B>")));
+    EXPECT_EQ(log.substr(record.begin, record.fields[0].begin - record.begin), "\r\n");
+    EXPECT_EQ(log.substr(record.end, record.eorEnd - record.end), "<eor>");
+    EXPECT_EQ(reader.LineAt(record.end), 5);
+    // A record without fields, then the end: what follows the last <EOR>, fields and all.
+    ASSERT_TRUE(reader.NextRecord(record, error));
+    EXPECT_TRUE(record.fields.empty());
+    EXPECT_FALSE(reader.NextRecord(record, error));
+    EXPECT_EQ(error, "");
+    EXPECT_EQ(log.substr(record.begin), "\n<CALL:2>K1");
+    ASSERT_EQ(record.fields.size(), 1u);
+    EXPECT_EQ(reader.LineAt(0), 1);  // counted afresh when asked about an earlier place
+
+    // A log that starts with "<" has no header.
+    CAdifReader bare("<CALL:2>K1<EOR>");
+    ASSERT_TRUE(bare.ReadHeader(error));
+    EXPECT_EQ(bare.GetHeaderEnd(), 0u);
+}
+
+TEST(AdifDistanceFiller, FillsWhatItCanAndKeepsEveryOtherByte)
+{
+    const std::string header = "Exported by a logger\r\n<ADIF_VER:5>3.1.4 <PROGRAMID:6>Logger\r\n<EOH>\r\n";
+    const std::string log = header +
+        "<call:4>DL1X <GRIDSQUARE:6:S>KO85ts <my_gridsquare:6>JO62QM <MODE:2>CW <eor>\r\n"   // lower-case tags
+        "\r\n"
+        "<CALL:4>W1AW<GRIDSQUARE:4>FN31<EOR>\r\n"                                            // --from's QSO
+        "<CALL:4>VK2X<GRIDSQUARE:4>QF56<DISTANCE:3>123<EOR>\r\n"                             // has one
+        "<CALL:4>XX1X<GRIDSQUARE:4>ZZ99<EOR>\r\n"                                            // no locator
+        "<CALL:4>NO1G<NAME:6>A <B>C<EOR>\r\n"                                                // data with "<"
+        "<CALL:2>K1<GRIDSQUARE:8>FN31PR21<GRIDSQUARE_EXT:2>AB<MY_GRIDSQUARE:2>JO<EOR>\n";   // 10 characters
+    CAdifDistanceFiller fill("JO62", false, 0, 1);
+    std::string out, error;
+    std::vector<std::string> warnings;
+    ASSERT_TRUE(fill.Fill(log, out, warnings, error)) << error;
+    // Between the squares' centres, on the nautical-mile sphere.
+    EXPECT_EQ(out, header +
+        "<call:4>DL1X <GRIDSQUARE:6:S>KO85ts <my_gridsquare:6>JO62QM <MODE:2>CW <DISTANCE:6>1610.1 <eor>\r\n\r\n"
+        "<CALL:4>W1AW<GRIDSQUARE:4>FN31<DISTANCE:6>6235.7 <EOR>\r\n"
+        "<CALL:4>VK2X<GRIDSQUARE:4>QF56<DISTANCE:3>123<EOR>\r\n"
+        "<CALL:4>XX1X<GRIDSQUARE:4>ZZ99<EOR>\r\n"
+        "<CALL:4>NO1G<NAME:6>A <B>C<EOR>\r\n"
+        "<CALL:2>K1<GRIDSQUARE:8>FN31PR21<GRIDSQUARE_EXT:2>AB<MY_GRIDSQUARE:2>JO<DISTANCE:6>5910.0 <EOR>\n");
+    EXPECT_EQ(warnings, std::vector<std::string>{"line 8: QSO 4: GRIDSQUARE \"ZZ99\": character 1 of a locator must be A to R"});
+    const AdifCounts& c = fill.GetCounts();
+    EXPECT_EQ(std::make_tuple(c.qsos, c.filled, c.kept, c.badGrid, c.noGrid, c.unterminated),
+              std::make_tuple(6, 3, 1, 1, 1, false));
+
+    // --overwrite replaces the old field where it stood; without --from a QSO lacks its own grid.
+    CAdifDistanceFiller overwrite("", true, 6371, 0);
+    ASSERT_TRUE(overwrite.Fill("<CALL:4>VK2X<GRIDSQUARE:4>QF56<distance:3>123<MY_GRIDSQUARE:4>JO62<EOR>"
+                               "<CALL:2>K1<GRIDSQUARE:4>FN31<EOR><CALL:2>K2",
+                               out, warnings, error));
+    EXPECT_EQ(out, "<CALL:4>VK2X<GRIDSQUARE:4>QF56<DISTANCE:5>16079<MY_GRIDSQUARE:4>JO62<EOR>"
+                   "<CALL:2>K1<GRIDSQUARE:4>FN31<EOR><CALL:2>K2");
+    const AdifCounts& o = overwrite.GetCounts();
+    EXPECT_EQ(std::make_tuple(o.overwritten, o.noOwnGrid, o.unterminated), std::make_tuple(1, 1, true));
+}
+
+TEST(AdifDistanceFiller, MalformedLogsAreRefusedWithLineAndField)
+{
+    const char* const cases[][2] = {
+        {"header without end\n<ADIF_VER:5>3.1.4\n", "line 3: the header has no <EOH>"},
+        {"<CALL:x>DL1X<EOR>", "line 1: field CALL: its length is not a number of 1 to 9 digits"},
+        {"<CALL:4>DL1X\n\n< EOR>", "line 3: a \"<\" that starts no field: \"< EOR>\""},
+        {"<CALL:4>DL1X<EOH>", "line 1: <EOH> where a field or <EOR> belongs"},
+        {"text\n<APP_X>\n<EOH>", "line 2: <APP_X> in the header"},
+    };
+    for (const auto& c : cases) {
+        CAdifDistanceFiller log("", false, 0, 1);
+        std::string out = "x", error;
+        std::vector<std::string> warnings;
+        EXPECT_FALSE(log.Fill(c[0], out, warnings, error)) << c[0];
+        EXPECT_EQ(error, c[1]);
+        EXPECT_EQ(out, "");
+    }
+}
+
+} // namespace
