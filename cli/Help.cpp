@@ -4,6 +4,8 @@
 
 namespace cli {
 
+// The texts are laid out as they are printed.
+// clang-format off
 std::string UsageText()
 {
     const auto quoted = [](const char* text) { return std::string("\"") + text + "\""; };
@@ -149,5 +151,6 @@ std::string HelpText()
     "a malformed ADIF log; the message names the line and the field); 2 a command line\n"
     "that is not one of the forms; 3 a file could not be read or written.\n";
 }
+// clang-format on
 
 } // namespace cli
