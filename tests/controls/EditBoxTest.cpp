@@ -16,11 +16,12 @@ namespace
 
 // A test window with the box under test bound to its object by subclassing, and a plain box
 // to take the focus. Every action reaches the box as the real message. Texts come with their
-// selection marked: "JO[65]AB" has 65 selected, "JO6^5AB" the caret after the 6.
+// selection marked: "JO[65]AB" has 65 selected, "JO6^5AB" the caret after the 6. The box is a
+// window of the code page, or a Unicode one as the calculator's boxes are.
 struct CBoxDriver
 {
-    explicit CBoxDriver(CWnd& box, DWORD style = ES_UPPERCASE)
-        : m_hBox(m_host.AddControl("EDIT", WS_BORDER | ES_AUTOHSCROLL | style, 1000, 10, 10, 200, 22)),
+    explicit CBoxDriver(CWnd& box, DWORD style = ES_UPPERCASE, bool unicode = false)
+        : m_hBox(m_host.AddControl("EDIT", WS_BORDER | ES_AUTOHSCROLL | style, 1000, 10, 10, 200, 22, "", unicode)),
           m_hOther(m_host.AddControl("EDIT", WS_BORDER, 1001, 10, 40, 200, 22))
     {
         box.SubclassWindow(m_hBox);
@@ -103,13 +104,13 @@ void FormatNumberBox(CNumericEdit& box, int wholeDigits, int decimalDigits, bool
 // of this shape, in the form its filter keeps.
 void ExpectAlways(CValidEdit& box, unsigned seed, const std::regex& shape)
 {
-    CBoxDriver drive(box);
+    CBoxDriver drive(box, ES_UPPERCASE, seed % 2 == 0);
     CClipboardTurn turn;
     SetClipboardText(drive.m_host.m_hWnd, "");
     std::mt19937 random(seed);
     const auto pick = [&](int count) { return static_cast<int>(random() % static_cast<unsigned>(count)); };
     // Mostly what locators and numbers are made of, with Ctrl+C, V, X and Z as they are typed;
-    // now and then any byte but NUL.
+    // now and then any byte but NUL (in a Unicode box, its character of the code page).
     const auto anyText = [&](int length) {
         static const char kLikely[] = "JOjoAB0123456789.-,x \b\x03\x16\x18\x1a";
         std::string text;
@@ -131,8 +132,9 @@ void ExpectAlways(CValidEdit& box, unsigned seed, const std::regex& shape)
         case 6: drive.Leave(); break;
         default: TypeChars(drive.m_hBox, anyText(1));
         }
-        const std::string text = WindowText(drive.m_hBox);
-        ASSERT_TRUE(box.FilterText() == text && std::regex_match(text, shape))
+        const std::string text = WindowText(drive.m_hBox); // ASCII, as the shapes are, in both kinds
+        ASSERT_TRUE(box.FilterText() == text && std::regex_match(text, shape) &&
+                    std::wstring(text.begin(), text.end()) == WideWindowText(drive.m_hBox))
             << "seed " << seed << " step " << step << ": '" << text << "'";
     }
 }
@@ -200,6 +202,74 @@ TEST(NumericEdit, BoxesAsTheCalculatorSetsThemUp)
     EXPECT_LT(::SendMessageA(dLongitude.m_hBox, EM_GETLIMITTEXT, 0, 0), 1000);
 }
 
+TEST(EditBoxes, SetTextsAndKeysBeyondAsciiAreFilteredInBothKindsOfWindow)
+{
+    for (const bool unicode : {false, true})
+    {
+        SCOPED_TRACE(unicode ? "Unicode window" : "window of the code page");
+        CMaskEdit locator("**##**##**"), plain;
+        CNumericEdit decimal, seconds;
+        CBoxDriver dLocator(locator, ES_UPPERCASE, unicode), dPlain(plain, 0, unicode),
+            dDecimal(decimal, 0, unicode), dSeconds(seconds, 0, unicode);
+        FormatNumberBox(decimal, 3, 6, true);
+        FormatNumberBox(seconds, 2, 2, false);
+        // Fits whole, fits only in its first character, fits nowhere.
+        const struct { HWND box; const char *set, *held; } sets[] = {
+            {dLocator.m_hBox, "jo62QM", "JO62QM"}, {dLocator.m_hBox, "J0", "J"}, {dLocator.m_hBox, "0J", ""},
+            {dDecimal.m_hBox, "-13.375", "-13.375"}, {dDecimal.m_hBox, "5x", "5"}, {dDecimal.m_hBox, "x5", "5"},
+            {dSeconds.m_hBox, "15.5", "15.5"}, {dSeconds.m_hBox, "5-", "5"}, {dSeconds.m_hBox, "ab", ""},
+            {dPlain.m_hBox, "J0", "J0"}};
+        std::vector<CForeignStep> steps;
+        std::vector<std::wstring> expected;
+        for (const auto& c : sets)
+        {
+            ::SetWindowTextA(c.box, c.set);
+            EXPECT_EQ(c.held, WindowText(c.box)) << "A " << c.set;
+            ::SetWindowTextW(c.box, Widened(c.set).c_str());
+            EXPECT_EQ(c.held, WindowText(c.box)) << "W " << c.set;
+            for (const char how : {'s', 'S'})
+            {
+                steps.push_back({c.box, how, Widened(c.set)});
+                expected.push_back(Widened(c.held));
+            }
+        }
+        // Another program also replaces the selection (as automation tools paste) and types.
+        const struct { HWND box; char how; const wchar_t *text, *held; } more[] = {
+            {dLocator.m_hBox, 's', L"", L""}, {dLocator.m_hBox, 'R', L"J0", L"J"},
+            {dLocator.m_hBox, 's', L"", L""}, {dLocator.m_hBox, 'r', L"JO6X", L"JO6"},
+            {dDecimal.m_hBox, 'S', L"", L""}, {dDecimal.m_hBox, 'R', L"5.5x", L"5.5"},
+            {dLocator.m_hBox, 'C', L"\x0441\x0442", L"JO6"}, {dSeconds.m_hBox, 'S', L"12", L"12"},
+            {dSeconds.m_hBox, 'C', L"\x0435\x042E", L"12"}};
+        for (const auto& c : more)
+        {
+            steps.push_back({c.box, c.how, c.text});
+            expected.push_back(c.held);
+        }
+        EXPECT_EQ(expected, SendFromAnotherProcess(steps));
+
+        // Keys of other layouts, each refused where it stands.
+        std::wstring keys = L"\x0441\x0442\x0430\x0431\x042E\x042D\x0370\x00E9";
+        if (unicode)
+            keys += L"\x03A3\xFF15"; // a window of the code page gets them as S and 5 from the system
+        for (const wchar_t key : keys)
+        {
+            SCOPED_TRACE(testing::Message() << "U+" << std::hex << static_cast<unsigned>(key));
+            for (CBoxDriver* drive : {&dLocator, &dDecimal, &dSeconds})
+            {
+                const std::string before = drive == &dLocator ? "JO^" : drive == &dDecimal ? "1^" : "12^";
+                drive->At(before);
+                ::SendMessageW(drive->m_hBox, WM_CHAR, key, 1);
+                EXPECT_EQ(before, drive->Marked());
+            }
+        }
+        // A box that takes everything takes the real character (a window of the code page has
+        // none for Cyrillic, and gets '?').
+        dPlain.At("^");
+        ::SendMessageW(dPlain.m_hBox, WM_CHAR, 0x0436, 1);
+        EXPECT_EQ(unicode ? L"\x0436" : L"?", WideWindowText(dPlain.m_hBox));
+    }
+}
+
 TEST(NumericEdit, EachFocusLossOptionActsAlone)
 {
     enum Range { kAny, k0To12, kFrom3, kUpTo0 };
@@ -247,6 +317,7 @@ TEST(RandomisedEdits, EveryBoxAlwaysHoldsATextOfItsShape)
         CMaskEdit box(mask);
         ExpectAlways(box, ++seed, std::regex(shape));
     }
+    // Every other box a Unicode window, by the seed's parity.
     const struct { int whole, decimals; bool negative; DWORD extra; } formats[] = {
         {2, 2, false, 0}, {2, 6, true, 0}, {3, 6, true, 0}, {3, 2, true, NUMF_PAD_ALWAYS}};
     for (const auto& format : formats)
