@@ -168,20 +168,22 @@ TEST(MaskEdit, EveryEditKeepsABeginningOfTheMask)
 
 TEST(NumericEdit, BoxesAsTheCalculatorSetsThemUp)
 {
-    CNumericEdit seconds, latitude, longitude, padded, paddedUntyped;
+    CNumericEdit seconds, latitude, longitude, padded, paddedUntyped, comma;
     CBoxDriver dSeconds(seconds), dLatitude(latitude), dLongitude(longitude), dPadded(padded),
-        dPaddedUntyped(paddedUntyped);
+        dPaddedUntyped(paddedUntyped), dComma(comma);
     FormatNumberBox(seconds, 2, 2, false);
     FormatNumberBox(latitude, 2, 6, true);
     FormatNumberBox(longitude, 3, 6, true);
     FormatNumberBox(padded, 3, 2, true);
     FormatNumberBox(paddedUntyped, 3, 2, true);
+    FormatNumberBox(comma, 3, 2, true);
     padded.ModifyOptions(NUMF_PAD_ALWAYS, 0);
     paddedUntyped.ModifyOptions(NUMF_PAD_TYPING, 0);
-    CBoxDriver* const boxes[] = {&dSeconds, &dLatitude, &dLongitude, &dPadded, &dPaddedUntyped};
+    comma.SetSeparatorChars(',', '.'); // a box that keeps a German user's separators
+    CBoxDriver* const boxes[] = {&dSeconds, &dLatitude, &dLongitude, &dPadded, &dPaddedUntyped, &dComma};
     ExpectEdits(boxes, {
-        // The separator comes by itself behind a full whole part; no sign, letters or group marks.
-        {0, "^", "12345", "12.34^"}, {0, "12.34^", "-a,", "12.34^"}, {1, "^", "-456", "-45.6^"},
+        // The separator comes by itself behind a full whole part; no sign or letters.
+        {0, "^", "12345", "12.34^"}, {0, "12.34^", "-a", "12.34^"}, {1, "^", "-456", "-45.6^"},
         {2, "^", "-12345", "-123.45^"}, {0, "1^2.34", ".", "12.^34"}, {0, "1^", ".5", "1.5^"},
         // Full parts are typed over, from the whole part across the separator.
         {0, "12.^34", "9", "12.9^4"}, {0, "^12", "5", "5^2"}, {0, "12^.45", "9", "12.9^5"},
@@ -191,6 +193,16 @@ TEST(NumericEdit, BoxesAsTheCalculatorSetsThemUp)
         {1, "^123.456789", "", "^12.456789"}, {1, "^1.23456789", "", "^1.234567"},
         // The longest text pastes whole, even between blanks (the box takes a little more).
         {2, "^", K_PASTE "   -179.999999   \r\n", "^-179.999999"},
+        // Other programs write decimal commas, and the keypad's decimal key types one in much of
+        // Europe: a point or comma reads as the separator where the text has none of the box's.
+        // A separator, blank or semicolon behind the number ends it: the digits of the next
+        // number never join it.
+        {0, "^", K_PASTE "15,5", "^15.5"}, {1, "^", K_PASTE "5,5", "^5.5"}, {1, "^", K_PASTE "52,520833", "^52.520833"},
+        {2, "^", K_PASTE "13,375000", "^13.375000"}, {1, "^", K_PASTE "52.520833, 13.375", "^52.520833"},
+        {1, "^", K_PASTE "52,52, 13,37", "^52.52"}, {2, "^", K_PASTE "5.5 -13.4", "^5.5"},
+        {0, "^", K_PASTE "5,5;7", "^5.5"}, {2, "^", K_PASTE "1,234.5", "^1"}, {1, "^", K_PASTE "1.2.3", "^1.2"},
+        {0, "1^", ",5", "1.5^"}, {0, "12.34^", ",", "12.^34"}, {1, "^", "-5,25", "-5.25^"}, {2, "4[5.]5", ",", "4.^5"},
+        {5, "^", K_PASTE "52.5", "^52,5"}, {5, "^", K_PASTE "1.234,5", "^1"}, {5, "^", "-7.25", "-7,25^"},
         // The sign toggles from anywhere, keeping the selection; nothing is typed over it.
         {1, "45^.5", "-", "-45^.5"}, {1, "-45^.5", "-", "45^.5"}, {2, "4[5.]5", "-", "-4[5.]5"},
         {1, "[-45.5]", "-", "-^"}, {1, "^-12", "5", "^-12"}, {1, "[12.]345678", "-", "-^34"},
@@ -198,10 +210,16 @@ TEST(NumericEdit, BoxesAsTheCalculatorSetsThemUp)
         {3, "7.00^", "\b", "7.0^0"}, {4, "7.00^", "\b", "7.0^"}, {4, "^-7", "", "^-7.00"},
     });
     EXPECT_DOUBLE_EQ(-45.5, longitude.GetNumber());
+    EXPECT_DOUBLE_EQ(-7.25, comma.GetNumber());
     // The paste room stays small, so that a huge paste is cut before it fills the box.
     EXPECT_LT(::SendMessageA(dLongitude.m_hBox, EM_GETLIMITTEXT, 0, 0), 1000);
 }
 
+// Texts set by the program, or by another program through the ...A or ...W functions, and keys
+// from layouts beyond ASCII, in a box of the code page and in a Unicode one (as the calculator's
+// boxes are): each box ends up holding its filtered form. A key is never read by the low byte
+// of its UTF-16 unit (Cyrillic \u0441 would be an A, \u0430 a 0, \u042E a point, \u042D a
+// minus), nor, in a Unicode box, as a look-alike (Sigma, a full-width 5).
 TEST(EditBoxes, SetTextsAndKeysBeyondAsciiAreFilteredInBothKindsOfWindow)
 {
     for (const bool unicode : {false, true})
