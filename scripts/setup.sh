@@ -9,7 +9,7 @@ set -euo pipefail
 packages=(wine wine64 fonts-wine fonts-liberation xvfb xauth xdotool imagemagick
           cmake g++ make googletest libgtest-dev libbenchmark-dev clang libclang-rt-dev
           mingw-w64 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
-          nsis python3 libxml2-utils)
+          nsis python3 libxml2-utils strace)
 if locatrix_kernel_runs_32bit; then
     packages+=(wine32:i386)
 else
