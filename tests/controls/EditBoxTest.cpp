@@ -269,17 +269,14 @@ TEST(EditBoxes, SetTextsAndKeysBeyondAsciiAreFilteredInBothKindsOfWindow)
         std::wstring keys = L"\x0441\x0442\x0430\x0431\x042E\x042D\x0370\x00E9";
         if (unicode)
             keys += L"\x03A3\xFF15"; // a window of the code page gets them as S and 5 from the system
+        const std::pair<CBoxDriver*, std::string> typedInto[] = {{&dLocator, "JO^"}, {&dDecimal, "1^"}, {&dSeconds, "12^"}};
         for (const wchar_t key : keys)
-        {
-            SCOPED_TRACE(testing::Message() << "U+" << std::hex << static_cast<unsigned>(key));
-            for (CBoxDriver* drive : {&dLocator, &dDecimal, &dSeconds})
+            for (const auto& [drive, before] : typedInto)
             {
-                const std::string before = drive == &dLocator ? "JO^" : drive == &dDecimal ? "1^" : "12^";
                 drive->At(before);
                 ::SendMessageW(drive->m_hBox, WM_CHAR, key, 1);
-                EXPECT_EQ(before, drive->Marked());
+                EXPECT_EQ(before, drive->Marked()) << "U+" << std::hex << static_cast<unsigned>(key);
             }
-        }
         // A box that takes everything takes the real character (a window of the code page has
         // none for Cyrillic, and gets '?').
         dPlain.At("^");

@@ -47,15 +47,8 @@ bool Step(HWND window, wchar_t how, const std::wstring& text)
     case L'r':
         return Send(window, wide, EM_REPLACESEL, TRUE, textParam);
     case L'c':
-        if (wide)
-        {
-            for (wchar_t unit : text)
-                if (!Send(window, true, WM_CHAR, unit, 1))
-                    return false;
-            return true;
-        }
-        for (char byte : narrow)
-            if (!Send(window, false, WM_CHAR, static_cast<unsigned char>(byte), 1))
+        for (size_t i = 0; i < (wide ? text.size() : narrow.size()); ++i)
+            if (!Send(window, wide, WM_CHAR, wide ? text[i] : static_cast<unsigned char>(narrow[i]), 1))
                 return false;
         return true;
     }
@@ -80,7 +73,10 @@ int main()
         DWORD_PTR length = 0;
         if (!::SendMessageTimeoutW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(held), SMTO_NORMAL, kAnswerMs,
                                    &length))
+        {
+            std::fprintf(stderr, "send_to_window: the window of step %d gave no text back\n", i);
             return 1;
+        }
         for (DWORD_PTR unit = 0; unit < length; ++unit)
             std::printf("%04X", static_cast<unsigned>(held[unit]));
         std::printf("\n");
