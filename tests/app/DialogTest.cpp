@@ -284,6 +284,7 @@ TEST(CalculatorWindow, EachBoxTakesItsInputAndEachCommandShowsAndSavesForTheNext
 TEST(CalculatorWindow, RestoredSentAndPastedTextsAreFilteredAndADecimalCommaReadsAsThePoint)
 {
     CScratchKey key;
+    CMessageBoxRecorder complaints;
     key.Set("Locator", "J0QM55AA");
     key.Set("Location1", "K1");
     key.Set("LatitudeSecond", "15,5");
@@ -327,6 +328,7 @@ TEST(CalculatorWindow, RestoredSentAndPastedTextsAreFilteredAndADecimalCommaRead
     }
     calc.Click(IDC_CALCULATE_DECIMAL);
     EXPECT_EQ("JO62QM", calc.Text(IDC_LOCATOR));
+    EXPECT_TRUE(complaints.m_calls.empty());
 }
 
 TEST(CalculatorWindow, EnterDoesNothingWhileEscapeTheCloseButtonAndTheCloseBoxEndTheDialog)
