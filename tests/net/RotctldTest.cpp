@@ -80,6 +80,18 @@ void StopAndStayStill(CRotctldClient& client)
     std::this_thread::sleep_for(std::chrono::milliseconds(1000));
     EXPECT_NEAR(stopped, Heading(client), 0.05) << "still turning after stop";
 }
+
+// From where the antenna stands, turns to the bearing, expecting the azimuth sent, sees it set
+// off the right way and stops it there.
+void TurnOnwardsAndStop(CRotctldClient& client, double standing, double bearing, double expectedAzimuth)
+{
+    double sent = 0;
+    CNetError error = client.TurnTo(bearing, sent);
+    ASSERT_FALSE(error.Failed()) << error.Message();
+    EXPECT_EQ(expectedAzimuth, sent);
+    ExpectMovingTowards(client, standing, expectedAzimuth);
+    StopAndStayStill(client);
+}
 }
 
 TEST(Rotctld, SouthStopRotatorTakes270AsMinus90)
@@ -99,15 +111,10 @@ TEST(Rotctld, FullTurnRotatorGoesTheLongWayAndStops)
     Connect(client, port);
     ExpectRange(client, 0, 360);
     TurnAndArrive(client, 30, 30);
-    double sent = 0;
-    CNetError error = client.TurnTo(-10, sent);
-    ASSERT_FALSE(error.Failed()) << error.Message();
-    EXPECT_EQ(350, sent);
-    ExpectMovingTowards(client, 30, 350);
-    StopAndStayStill(client);
+    TurnOnwardsAndStop(client, 30, -10, 350);
 
     // rotctld's own refusal comes back with Hamlib's meaning, and the connection stays usable.
-    error = client.SetPosition(500, 0);
+    CNetError error = client.SetPosition(500, 0);
     EXPECT_EQ(NetFault::ServerError, error.Fault());
     EXPECT_NE(std::string::npos, error.Message().find("RPRT -1, invalid parameter")) << error.Message();
     EXPECT_TRUE(client.IsConnected());
@@ -122,12 +129,7 @@ TEST(Rotctld, OverlapRotatorUsesItsOverlap)
     ExpectRange(client, 0, 450);
     TurnAndArrive(client, 200, 200);
     // From 200, 10 degrees is 170 on through the overlap, 190 back.
-    double sent = 0;
-    CNetError error = client.TurnTo(10, sent);
-    ASSERT_FALSE(error.Failed()) << error.Message();
-    EXPECT_EQ(370, sent);
-    ExpectMovingTowards(client, 200, 370);
-    StopAndStayStill(client);
+    TurnOnwardsAndStop(client, 200, 10, 370);
 }
 
 TEST(Rotctld, HalfTurnRotatorRefusesWhatItCannotReach)

@@ -36,18 +36,14 @@ std::string CWsjtxEncoder::Status(const WsjtxStatusFields& f, std::uint32_t sche
 {
     std::string out = Header(1, f.id, schema);
     PutUnsigned(out, f.frequency, 8);
-    PutText(out, f.mode);
-    PutText(out, f.dxCall);
-    PutText(out, f.report);
-    PutText(out, f.txMode);
-    PutUnsigned(out, f.txEnabled, 1);
-    PutUnsigned(out, f.transmitting, 1);
-    PutUnsigned(out, f.decoding, 1);
+    for (const std::string* text : {&f.mode, &f.dxCall, &f.report, &f.txMode})
+        PutText(out, *text);
+    for (bool flag : {f.txEnabled, f.transmitting, f.decoding})
+        PutUnsigned(out, flag, 1);
     PutUnsigned(out, f.rxDf, 4);
     PutUnsigned(out, f.txDf, 4);
-    PutText(out, f.deCall);
-    PutText(out, f.deGrid);
-    PutText(out, f.dxGrid);
+    for (const std::string* text : {&f.deCall, &f.deGrid, &f.dxGrid})
+        PutText(out, *text);
     PutUnsigned(out, f.txWatchdog, 1);
     PutText(out, f.subMode);
     PutUnsigned(out, f.fastMode, 1);
@@ -77,19 +73,12 @@ std::string CWsjtxEncoder::QsoLogged(const WsjtxQsoFields& f, std::uint32_t sche
     PutText(out, f.dxCall);
     PutText(out, f.dxGrid);
     PutUnsigned(out, f.frequency, 8);
-    PutText(out, f.mode);
-    PutText(out, f.reportSent);
-    PutText(out, f.reportReceived);
-    PutText(out, f.txPower);
-    PutText(out, f.comments);
-    PutText(out, f.name);
+    for (const std::string* text : {&f.mode, &f.reportSent, &f.reportReceived, &f.txPower, &f.comments, &f.name})
+        PutText(out, *text);
     PutDateTime(out, f.julianDayOn, f.msOn, f.timeSpec, f.offsetSeconds);
-    PutText(out, f.operatorCall);
-    PutText(out, f.myCall);
-    PutText(out, f.myGrid);
-    PutText(out, f.exchangeSent);
-    PutText(out, f.exchangeReceived);
-    PutText(out, f.propagationMode);
+    for (const std::string* text :
+         {&f.operatorCall, &f.myCall, &f.myGrid, &f.exchangeSent, &f.exchangeReceived, &f.propagationMode})
+        PutText(out, *text);
     return out;
 }
 
