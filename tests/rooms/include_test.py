@@ -9,7 +9,8 @@ import re
 import sys
 
 # The rooms each room may include besides itself: arrows point down only. base/ is below every
-# room; the window's side is framework <- controls <- app, and app also uses calc and map.
+# room; net/ (sockets) stands on its own; the window's side is framework <- controls <- app, and
+# app also uses calc, map and net.
 BELOW = {
     'base': set(),
     'engine': {'base'},
@@ -17,10 +18,11 @@ BELOW = {
     'map': {'base', 'engine'},
     'calc': {'base', 'engine', 'formats', 'map'},
     'cli': {'base', 'engine', 'formats', 'map', 'calc'},
+    'net': {'base'},
     'framework': {'base'},
     'controls': {'base', 'framework'},
     'res': set(),
-    'app': {'base', 'engine', 'formats', 'map', 'calc', 'framework', 'controls', 'res'},
+    'app': {'base', 'engine', 'formats', 'map', 'calc', 'net', 'framework', 'controls', 'res'},
 }
 WINDOW = {'framework', 'controls', 'app', 'res'}
 # What is not a room: tests take their room's table, the benchmarks and fuzzers may use any
@@ -55,8 +57,11 @@ def allowed(source):
 
 
 def says_platform_seam(root, source):
+    """Its header says so, or the source itself when it has none (a program of its own)."""
     header = os.path.splitext(os.path.join(root, source))[0] + '.h'
-    return os.path.isfile(header) and 'platform seam' in open(header, errors='replace').read().lower()
+    if not os.path.isfile(header):
+        header = os.path.join(root, source)
+    return 'platform seam' in open(header, errors='replace').read().lower()
 
 
 def main():
