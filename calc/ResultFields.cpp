@@ -48,7 +48,7 @@ const std::vector<ResultField>& ResultFields(SavedGroup command)
     return kDistance;
 }
 
-std::string ResultText(const CForm& form, const ResultField& field)
+const std::string& ResultText(const CForm& form, const ResultField& field)
 {
     if (field.kind != ResultField::kHemisphere)
         return form.Text(field.box);
@@ -60,8 +60,11 @@ std::string ResultLine(const CForm& form, SavedGroup command)
 {
     const std::vector<ResultField>& fields = ResultFields(command);
     std::string line;
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        line += (i ? " " : "") + ResultText(form, fields[i]);
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            line += ' ';
+        line += ResultText(form, fields[i]);
+    }
     return line;
 }
 

@@ -24,7 +24,7 @@ struct ResultField {
 // The fields of the command that a done Outcome's `saved` names.
 const std::vector<ResultField>& ResultFields(SavedGroup command);
 
-std::string ResultText(const CForm& form, const ResultField& field);
+const std::string& ResultText(const CForm& form, const ResultField& field);
 // The texts one space apart: "52.520833 13.375000 JO62QM".
 std::string ResultLine(const CForm& form, SavedGroup command);
 CRecordWriter ResultRecord(const CForm& form, SavedGroup command);
