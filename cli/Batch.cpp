@@ -5,10 +5,6 @@
 #include <cerrno>
 #include <cstring>
 #include <vector>
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#endif
 
 namespace cli {
 
@@ -45,10 +41,6 @@ std::string Because(const char* what, int error)
 
 ExitStatus RunBatch(std::FILE* in, std::FILE* out, int chars, const BatchLineWriter& writeLine, std::string& failure)
 {
-#ifdef _WIN32
-    // Bytes as they are: in text mode a Ctrl-Z would end the input in the middle of a line.
-    _setmode(_fileno(in), _O_BINARY);
-#endif
     // Read in big blocks and cut at newlines with memchr, not fgets: a NUL byte is a byte
     // like any other here, and never ends or merges lines.
     static char input[1 << 16];

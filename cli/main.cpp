@@ -31,13 +31,17 @@ bool Has(const std::vector<std::string>& words, const char* word)
     return false;
 }
 
-// Bytes as they are on every system: no carriage returns added on Windows. (The window's
-// forms in their plain text write lines as the system's text files have them.)
-void BinaryStdio()
+// Bytes as they are on every system: nothing added or taken away on Windows, where in text
+// mode a Ctrl-Z would end the input in the middle of a line. The window's forms in their plain
+// text keep the system's own line ends on standard output.
+void BinaryStdio(bool output)
 {
 #ifdef _WIN32
     _setmode(_fileno(stdin), _O_BINARY);
-    _setmode(_fileno(stdout), _O_BINARY);
+    if (output)
+        _setmode(_fileno(stdout), _O_BINARY);
+#else
+    (void)output;
 #endif
 }
 
@@ -51,7 +55,7 @@ int main(int argc, char** argv)
     if (Has(words, "--help") || Has(words, "-h"))
         return WriteOut(stdout, stderr, HelpText()) ? kExitDone : kExitFile;
     if (WantsFormattedForms(words)) {
-        BinaryStdio();
+        BinaryStdio(true);
         return RunForms(words, true, stdin, stdout, stderr);
     }
     std::size_t at = 0;
@@ -59,7 +63,7 @@ int main(int argc, char** argv)
     for (const Toolbox& tool : kToolbox) {
         if (command != tool.name)
             continue;
-        BinaryStdio();
+        BinaryStdio(true);
         std::vector<std::string> rest = words;
         rest.erase(rest.begin() + static_cast<std::ptrdiff_t>(at));
         Options options;
@@ -74,5 +78,6 @@ int main(int argc, char** argv)
         std::fputs(UsageText().c_str(), stderr);
         return kExitUsage;
     }
+    BinaryStdio(false);
     return RunForms(words, false, stdin, stdout, stderr);
 }
