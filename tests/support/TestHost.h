@@ -1,4 +1,5 @@
 #pragma once
+#include "framework/HighContrastSeam.h"
 #include "framework/MessageBoxSeam.h"
 #include "framework/ShellSeam.h"
 #include <string>
@@ -117,4 +118,11 @@ struct CShellRecorder
     ~CShellRecorder() { SetShellExecuteFunction(nullptr); }
     std::vector<Call> m_calls;
     INT_PTR m_nResult;
+};
+
+// The system's high-contrast setting on, as far as our painting asks, for its lifetime.
+struct CHighContrastOn
+{
+    CHighContrastOn() { SetHighContrastFunction([] { return true; }); }
+    ~CHighContrastOn() { SetHighContrastFunction(nullptr); }
 };
