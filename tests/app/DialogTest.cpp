@@ -39,7 +39,7 @@ int IconWidth(HICON icon)
 // after it name the style bits it has, of # digits only, U capitals, R read-only, n notify, p no
 // prefix, g group and t tab stop; the others of these it must not have. The icon's text is not
 // looked at, nor its size, nor a list's height (the template's is that of the list dropped down),
-// nor an etched line's width (the system makes it wider by its edge).
+// nor an etched line's size (the system sizes it by its edge).
 struct Control { int id; const char* kind; const char* text; struct { int x, y, width, height; } units; };
 
 const Control kCalculatorControls[] = {
@@ -142,7 +142,7 @@ void ExpectDialog(HWND dialog, const char* caption, const Control* expected, siz
         ::MapDialogRect(dialog, &size);
         EXPECT_TRUE(at.left == rects[i].left && at.top == rects[i].top);
         EXPECT_TRUE(kind == 'I' || kind == 'H' || size.right == rects[i].right - rects[i].left);
-        EXPECT_TRUE(kind == 'I' || kind == 'L' || size.bottom == rects[i].bottom - rects[i].top);
+        EXPECT_TRUE(kind == 'I' || kind == 'H' || kind == 'L' || size.bottom == rects[i].bottom - rects[i].top);
         EXPECT_TRUE(kind == 'N' || (::IntersectRect(&common, &rects[i], &client) && ::EqualRect(&common, &rects[i])));
         const bool mark = control.id == -1 && kind == 'S' && strlen(control.text) <= 2;
         for (size_t j = i + 1; j < count && kind != 'G' && !mark; ++j)
