@@ -94,11 +94,17 @@ struct CCalculator
                        down | static_cast<LPARAM>(KF_REPEAT | KF_UP) << 16);
         MSG msg;
         while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        {
+            // Another test program may have taken the foreground, and the focus with it: the key
+            // finds the focus where the calculator last put it, as with the calculator in front.
+            if (msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST && ::GetFocus() != m_focus.m_hLast)
+                ::SetFocus(m_focus.m_hLast);
             if (!::IsDialogMessageA(m_dlg.m_hWnd, &msg))
             {
                 ::TranslateMessage(&msg);
                 ::DispatchMessageA(&msg);
             }
+        }
     }
 
     CFocusWatch m_focus;
