@@ -86,7 +86,7 @@ TEST(Keyboard, EachAccessKeyMovesToItsBoxNoneIsDoubledAndTabKeepsItsOrder)
 
 // Each group's Calculate once clicked, then Enter in each box and list of the group on the same
 // input: the window must end up showing the same, and complaining the same with the focus in the
-// same box. Each run starts from empty boxes and the first entry of each list.
+// same box. Each run starts from the two Resets.
 TEST(Keyboard, EnterInEachBoxOfAGroupDoesWhatItsCalculateDoesComplaintsIncluded)
 {
     using Inputs = std::vector<std::pair<int, const char*>>;
@@ -116,10 +116,8 @@ TEST(Keyboard, EnterInEachBoxOfAGroupDoesWhatItsCalculateDoesComplaintsIncluded)
     // Every text of the window, the complaints and, after one, the box with the focus: after
     // Enter in the box `focus`, a click on `button`, or neither.
     const auto run = [&](const Inputs& inputs, int focus, int button) {
-        for (const auto& group : groups)
-            for (int member : group.members)
-                if (!::SendMessageA(calc.Item(member), CB_SETCURSEL, 0, 0))
-                    ::SetWindowTextA(calc.Item(member), "");
+        calc.Click(IDC_RESET_POSITION);
+        calc.Click(IDC_RESET_DISTANCE);
         boxes.m_calls.clear();
         for (const auto& [id, text] : inputs)
             calc.Type({{id, text}});
