@@ -1,5 +1,6 @@
 // Writes a whole file or nothing: the bytes go to a temporary file beside the target, which
-// is renamed over the target only once everything has been written and closed.
+// replaces the target in one step only once everything has been written and flushed to disk.
+// A platform seam: the replacement is the system's own (rename, or MoveFileExA on Windows).
 #pragma once
 
 #include <string>

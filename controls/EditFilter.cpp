@@ -89,7 +89,7 @@ void CEditFilter::SelectAndScroll(int start, int end)
 void CEditFilter::TypeOver(int start, int end, const std::string& text)
 {
     SelectAndScroll(start, end);
-    m_pEdit->ReplaceSel(text, TRUE);
+    m_pEdit->TypeText(text);
 }
 
 void CEditFilter::TypeAt(int start, int end, int length, char ch)

@@ -27,7 +27,7 @@ protected:
         switch (msg)
         {
         case WM_CHAR:
-            this->HandleChar(static_cast<char>(wParam & 0xFF));
+            this->HandleChar(MessageChar(wParam));
             return 0;
         case WM_KEYDOWN:
             this->HandleKeyDown(static_cast<UINT>(wParam));

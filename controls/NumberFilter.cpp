@@ -2,6 +2,7 @@
 #include "ValidEdit.h"
 #include "framework/MessageBoxSeam.h"
 #include <algorithm>
+#include <cctype>
 #include <cfloat>
 #include <cstdio>
 #include <cstdlib>
@@ -133,12 +134,35 @@ std::string CNumberFilter::ExtractNumber(const std::string& text) const
     return negative ? m_chNegative + number : number;
 }
 
+bool CNumberFilter::IsDecimalMark(char ch) const
+{
+    return ch == m_chDecimal || ch == '.' || ch == ',';
+}
+
+// The box's own separator where the text has one, else its first point or comma: a decimal
+// comma written by a program or a locale of its own must not run the digits together.
+char CNumberFilter::DecimalMarkIn(const std::string& text) const
+{
+    if (text.find(m_chDecimal) != std::string::npos)
+        return m_chDecimal;
+    const size_t mark = text.find_first_of(".,");
+    return mark == std::string::npos ? m_chDecimal : text[mark];
+}
+
+// What stands between the numbers of a list or a coordinate pair, or groups digits.
+bool CNumberFilter::EndsNumber(char ch) const
+{
+    return IsDecimalMark(ch) || ch == m_chGroup || ch == ';' || std::isspace(static_cast<unsigned char>(ch));
+}
+
 std::string CNumberFilter::FilterText() const
 {
     std::string filtered;
     bool negative = false;
     int point = -1;
-    for (char ch : ReadText())
+    const std::string text = ReadText();
+    const char mark = DecimalMarkIn(text);
+    for (char ch : text)
     {
         const int count = Length(filtered);
         if (ch == m_chNegative && IsNegativeAllowed())
@@ -155,13 +179,15 @@ std::string CNumberFilter::FilterText() const
             else
                 filtered += ch;
         }
-        else if (ch == m_chDecimal && point < 0)
+        else if (ch == mark && point < 0)
         {
             if (m_nDecimalDigits == 0)
                 break;
             point = count;
-            filtered += ch;
+            filtered += m_chDecimal;
         }
+        else if (count > 0 && EndsNumber(ch))
+            break; // what follows is another number: none of its digits may join this one
     }
     const bool pad = (m_nOptions & NUMF_PAD_ALWAYS) || ((m_nOptions & NUMF_PAD_TYPING) && !m_bRefiltering);
     if (pad && m_nDecimalDigits > 0 && !filtered.empty())
@@ -182,6 +208,8 @@ void CNumberFilter::HandleChar(char ch)
 {
     if (IsReadOnly())
         return;
+    if (IsDecimalMark(ch))
+        ch = m_chDecimal; // the keypad's decimal key gives a comma in much of Europe
     int start = 0, end = 0;
     ReadSelection(start, end);
     const std::string text = ReadText();

@@ -44,6 +44,10 @@ public:
     void HandleKillFocus() override;
 
 private:
+    // A point, a comma or the box's own separator: each reads as the decimal separator.
+    bool IsDecimalMark(char ch) const;
+    char DecimalMarkIn(const std::string& text) const;
+    bool EndsNumber(char ch) const;
     // The digits, the first separator and, in front, the sign if it occurs anywhere.
     std::string ExtractNumber(const std::string& text) const;
     void TypeSign(int start, int end, int length, bool negative);

@@ -65,8 +65,10 @@ LRESULT CValidEdit::WindowProc(UINT msg, WPARAM, LPARAM lParam)
         return OnPaste();
     case WM_CLEAR:
         return OnClear();
+    case EM_REPLACESEL:
+        return OnReplaceSel();
     case WM_SETTEXT:
-        return OnSetText(reinterpret_cast<const char*>(lParam));
+        return OnSetText(MessageText(lParam));
     }
     return Default();
 }
@@ -85,6 +87,30 @@ LRESULT CValidEdit::OnCut()
 
 LRESULT CValidEdit::OnPaste()
 {
+    DefaultThenFilter();
+    return 0;
+}
+
+// Other programs paste this way (automation tools, screen readers): filtered as a paste is.
+LRESULT CValidEdit::OnReplaceSel()
+{
+    if (m_bTyping)
+        return Default();
+    DefaultThenFilter();
+    return 0;
+}
+
+void CValidEdit::TypeText(const std::string& text)
+{
+    m_bTyping = true;
+    ReplaceSel(text, TRUE);
+    m_bTyping = false;
+}
+
+// The box takes the text in, then the filter cuts it back; a cut-back text keeps the
+// selection from before.
+void CValidEdit::DefaultThenFilter()
+{
     int start = 0, end = 0;
     GetSel(start, end);
     Default();
@@ -94,7 +120,6 @@ LRESULT CValidEdit::OnPaste()
         SetWindowText(filtered);
         SetSel(start, end);
     }
-    return 0;
 }
 
 LRESULT CValidEdit::OnClear()
@@ -106,11 +131,11 @@ LRESULT CValidEdit::OnClear()
     return 0;
 }
 
-LRESULT CValidEdit::OnSetText(const char* text)
+LRESULT CValidEdit::OnSetText(const std::string& text)
 {
     LRESULT result = Default();
     std::string filtered = FilterText();
-    if (filtered != (text ? text : ""))
+    if (filtered != text)
         SetWindowText(filtered); // comes back here once, already in its filtered form
     return result;
 }

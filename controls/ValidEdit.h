@@ -3,7 +3,8 @@
 #include <string>
 
 // An edit box that keeps its text in the form FilterText gives, whatever brings the text in:
-// the clipboard, the program, a cut or a clear. Typing is left to the filter of a derived box.
+// the clipboard, the program or another one, a cut or a clear. Typing is left to the filter of
+// a derived box.
 class CValidEdit : public CEdit
 {
 public:
@@ -14,6 +15,8 @@ public:
     virtual bool AcceptChar(char ch);
     // The longest text the box's rules let stand; 0 when they set no bound.
     virtual int LongestText() const;
+    // Replaces the selection with a change the filter typed itself: its rules have judged it.
+    void TypeText(const std::string& text);
 
 protected:
     void PreSubclassWindow() override;
@@ -22,11 +25,14 @@ protected:
     LRESULT OnCut();
     LRESULT OnPaste();
     LRESULT OnClear();
-    LRESULT OnSetText(const char* text);
+    LRESULT OnReplaceSel();
+    LRESULT OnSetText(const std::string& text);
 
 private:
     void RemoveSelection();
+    void DefaultThenFilter();
     void ApplyTextLimit();
 
     int m_nTextLimit = 0;
+    bool m_bTyping = false;
 };

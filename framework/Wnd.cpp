@@ -1,6 +1,7 @@
 #include "Wnd.h"
 #include "MessageBoxSeam.h"
 #include <commctrl.h>
+#include <cwchar>
 #include <vector>
 
 namespace
@@ -9,6 +10,26 @@ const UINT_PTR kSubclassId = 0x4C4F4354; // any fixed id shared by all our objec
 // Finds the object behind a window. A property rather than GetWindowSubclass, which not
 // every comctl32 import library exports by name.
 const char kObjectProperty[] = "Locatrix.CWnd";
+
+// UTF-16 in the program's code page. A character without a byte of its own there becomes the
+// code page's stand-in ('?'), never a look-alike: the system's best fit would read a Greek
+// Sigma as S and a full-width 5 as 5, which a locator or number box would then take.
+std::string Narrow(const wchar_t* text, int length)
+{
+    if (length <= 0)
+        return std::string();
+    DWORD flags = WC_NO_BEST_FIT_CHARS;
+    int size = ::WideCharToMultiByte(CP_ACP, flags, text, length, nullptr, 0, nullptr, nullptr);
+    if (size == 0)
+    {
+        flags = 0; // a UTF-8 code page refuses the flag and has no best fit to avoid
+        size = ::WideCharToMultiByte(CP_ACP, flags, text, length, nullptr, 0, nullptr, nullptr);
+    }
+    std::string narrow(static_cast<size_t>(size), '\0');
+    if (size > 0)
+        ::WideCharToMultiByte(CP_ACP, flags, text, length, &narrow[0], size, nullptr, nullptr);
+    return narrow;
+}
 }
 
 CWnd::~CWnd()
@@ -89,15 +110,16 @@ LRESULT CWnd::Default()
 std::string CWnd::GetWindowText() const
 {
     // One message for the short texts of our boxes: a message to a subclassed window is dear
-    // under Wine. A text that fills the buffer may be longer: then ask for its length.
-    char shortText[64];
-    int got = ::GetWindowTextA(m_hWnd, shortText, sizeof(shortText));
-    if (got < static_cast<int>(sizeof(shortText)) - 1)
-        return std::string(shortText, static_cast<size_t>(got > 0 ? got : 0));
-    int length = ::GetWindowTextLengthA(m_hWnd);
-    std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
-    int copied = ::GetWindowTextA(m_hWnd, buffer.data(), length + 1);
-    return std::string(buffer.data(), static_cast<size_t>(copied > 0 ? copied : 0));
+    // under Wine. A text that fills the buffer may be longer: then ask for its length. Read as
+    // UTF-16 and narrowed here, so that no best fit slips a look-alike in.
+    wchar_t shortText[64];
+    const int shortSize = static_cast<int>(sizeof(shortText) / sizeof(shortText[0]));
+    int got = ::GetWindowTextW(m_hWnd, shortText, shortSize);
+    if (got < shortSize - 1)
+        return Narrow(shortText, got);
+    int length = ::GetWindowTextLengthW(m_hWnd);
+    std::vector<wchar_t> buffer(static_cast<size_t>(length) + 1, L'\0');
+    return Narrow(buffer.data(), ::GetWindowTextW(m_hWnd, buffer.data(), length + 1));
 }
 
 void CWnd::SetWindowText(const std::string& text)
@@ -168,6 +190,28 @@ BOOL CWnd::DestroyWindow()
 int CWnd::MessageBox(const std::string& text, const std::string& caption, UINT type)
 {
     return ShowMessageBox(m_hWnd, text, caption, type);
+}
+
+std::string CWnd::MessageText(LPARAM text) const
+{
+    if (!text)
+        return std::string();
+    if (!::IsWindowUnicode(m_hWnd))
+        return reinterpret_cast<const char*>(text);
+    const wchar_t* wide = reinterpret_cast<const wchar_t*>(text);
+    return Narrow(wide, static_cast<int>(wcslen(wide)));
+}
+
+// In a Unicode window the low byte of a key's UTF-16 unit is no character of ours: Cyrillic
+// \u0441 would pass as A. A key without a single byte of its own comes as '?', as it would
+// to a window of the code page.
+char CWnd::MessageChar(WPARAM code) const
+{
+    if (!::IsWindowUnicode(m_hWnd))
+        return static_cast<char>(code & 0xFF);
+    const wchar_t unit = static_cast<wchar_t>(code & 0xFFFF);
+    const std::string narrow = Narrow(&unit, 1);
+    return narrow.size() == 1 ? narrow[0] : '?';
 }
 
 void DDX_Control(CWnd* dialog, int id, CWnd& control)

@@ -33,7 +33,7 @@ public:
     // The message now being handled, unchanged, to the window's own procedure.
     LRESULT Default();
 
-    // Text, style and message helpers.
+    // Text, style and message helpers. Our texts are single-byte, in the program's code page.
     std::string GetWindowText() const;
     void SetWindowText(const std::string& text);
     DWORD GetStyle() const;
@@ -48,6 +48,11 @@ public:
     BOOL RedrawWindow(UINT flags);
     BOOL DestroyWindow();
     int MessageBox(const std::string& text, const std::string& caption, UINT type);
+
+    // The text a message such as WM_SETTEXT points at, and the character of a WM_CHAR, read as
+    // this window receives them: a Unicode window gets UTF-16 whoever sent the message.
+    std::string MessageText(LPARAM text) const;
+    char MessageChar(WPARAM code) const;
 
 protected:
     virtual LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam);

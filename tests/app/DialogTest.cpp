@@ -223,6 +223,61 @@ TEST(CalculatorWindow, EachBoxTakesItsInputAndEachCommandShowsAndSavesForTheNext
                       {IDC_BEARING, ""}, {IDC_LATITUDE_WORLD, "S"}, {IDC_LONGITUDE_WORLD, "E"}, {IDC_LOCATOR_CHARS, "8"}});
 }
 
+// Texts that reach the filtered boxes other than by keys: the settings at the start, texts that
+// other programs (automation tools, screen readers) set or paste through the ...A or ...W
+// functions, and the clipboard. The boxes are Unicode windows; each holds its filtered form of
+// what it was given, and a decimal comma reads as the point, so Calculate finds the square the
+// numbers name instead of one tens of degrees away.
+TEST(CalculatorWindow, RestoredSentAndPastedTextsAreFilteredAndADecimalCommaReadsAsThePoint)
+{
+    CScratchKey key;
+    CMessageBoxRecorder complaints;
+    key.Set("Locator", "J0QM55AA");
+    key.Set("Location1", "K1");
+    key.Set("LatitudeSecond", "15,5");
+    key.Set("LongitudeSecond", "5x");
+    key.Set("LatitudeDecimal", "52,520833");
+    key.Set("LongitudeDecimal", "13,375000");
+    CCalculator calc(key);
+    EXPECT_TRUE(::IsWindowUnicode(calc.Item(IDC_LOCATOR)) && ::IsWindowUnicode(calc.Item(IDC_LATITUDE_DECIMAL)));
+    calc.ExpectTexts({{IDC_LOCATOR, "J"}, {IDC_LOCATION1, "K"}, {IDC_LATITUDE_SECOND, "15.5"}, {IDC_LONGITUDE_SECOND, "5"},
+                      {IDC_LATITUDE_DECIMAL, "52.520833"}, {IDC_LONGITUDE_DECIMAL, "13.375000"}});
+
+    const struct { int id; char how; const wchar_t *text, *held; } sent[] = {
+        {IDC_LOCATOR, 's', L"J0", L"J"}, {IDC_LOCATOR, 'S', L"JOX", L"JO"}, {IDC_LOCATOR, 'C', L"\x0441\x0431", L"JO"},
+        {IDC_LOCATION1, 'S', L"K1", L"K"}, {IDC_LOCATION2, 's', L"0J", L""}, {IDC_LOCATION2, 'R', L"KO85TSX", L"KO85TS"},
+        {IDC_LATITUDE_SECOND, 's', L"5x", L"5"}, {IDC_LONGITUDE_SECOND, 'S', L"15,5", L"15.5"},
+        {IDC_LATITUDE_DECIMAL, 'S', L"5,5", L"5.5"}, {IDC_LONGITUDE_DECIMAL, 's', L"13,375000", L"13.375000"},
+        {IDC_LONGITUDE_DECIMAL, 'S', L"", L""}, {IDC_LONGITUDE_DECIMAL, 'R', L"-13,4; 52,5", L"-13.4"},
+        {IDC_LATITUDE_DECIMAL, 'C', L"\x0430\x042E", L"5.5"}};
+    std::vector<CForeignStep> steps;
+    std::vector<std::wstring> expected;
+    for (const auto& step : sent)
+    {
+        steps.push_back({calc.Item(step.id), step.how, step.text});
+        expected.push_back(step.held);
+    }
+    EXPECT_EQ(expected, SendFromAnotherProcess(steps));
+
+    // Pasted, then typed (the keypad's decimal key gives a comma in much of Europe).
+    const struct { int id; const char *text, *held; } numbers[] = {
+        {IDC_LATITUDE_SECOND, "15,5", "15.5"}, {IDC_LONGITUDE_SECOND, "30,25", "30.25"},
+        {IDC_LATITUDE_DECIMAL, "52,520833", "52.520833"}, {IDC_LONGITUDE_DECIMAL, "13,375", "13.375"}};
+    for (const auto& number : numbers)
+    {
+        CClipboardTurn turn;
+        ::SetWindowTextA(calc.Item(number.id), "");
+        SetClipboardText(calc.m_dlg.m_hWnd, number.text);
+        ::SendMessageA(calc.Item(number.id), WM_PASTE, 0, 0);
+        EXPECT_EQ(number.held, calc.Text(number.id)) << "pasted " << number.text;
+        calc.Type({{number.id, number.text}});
+        EXPECT_EQ(number.held, calc.Text(number.id)) << "typed " << number.text;
+    }
+    calc.Click(IDC_CALCULATE_DECIMAL);
+    EXPECT_EQ("JO62QM", calc.Text(IDC_LOCATOR));
+    EXPECT_TRUE(complaints.m_calls.empty());
+}
+
 // In the modal loop: Enter in the first box calculates its group (with nothing typed, a
 // complaint) and leaves the calculator open; then each way out, Enter on the Close button among
 // them.

@@ -16,11 +16,12 @@ namespace
 
 // A test window with the box under test bound to its object by subclassing, and a plain box
 // to take the focus. Every action reaches the box as the real message. Texts come with their
-// selection marked: "JO[65]AB" has 65 selected, "JO6^5AB" the caret after the 6.
+// selection marked: "JO[65]AB" has 65 selected, "JO6^5AB" the caret after the 6. The box is a
+// window of the code page, or a Unicode one as the calculator's boxes are.
 struct CBoxDriver
 {
-    explicit CBoxDriver(CWnd& box, DWORD style = ES_UPPERCASE)
-        : m_hBox(m_host.AddControl("EDIT", WS_BORDER | ES_AUTOHSCROLL | style, 1000, 10, 10, 200, 22)),
+    explicit CBoxDriver(CWnd& box, DWORD style = ES_UPPERCASE, bool unicode = false)
+        : m_hBox(m_host.AddControl("EDIT", WS_BORDER | ES_AUTOHSCROLL | style, 1000, 10, 10, 200, 22, "", unicode)),
           m_hOther(m_host.AddControl("EDIT", WS_BORDER, 1001, 10, 40, 200, 22))
     {
         box.SubclassWindow(m_hBox);
@@ -103,13 +104,13 @@ void FormatNumberBox(CNumericEdit& box, int wholeDigits, int decimalDigits, bool
 // of this shape, in the form its filter keeps.
 void ExpectAlways(CValidEdit& box, unsigned seed, const std::regex& shape)
 {
-    CBoxDriver drive(box);
+    CBoxDriver drive(box, ES_UPPERCASE, seed % 2 == 0);
     CClipboardTurn turn;
     SetClipboardText(drive.m_host.m_hWnd, "");
     std::mt19937 random(seed);
     const auto pick = [&](int count) { return static_cast<int>(random() % static_cast<unsigned>(count)); };
     // Mostly what locators and numbers are made of, with Ctrl+C, V, X and Z as they are typed;
-    // now and then any byte but NUL.
+    // now and then any byte but NUL (in a Unicode box, its character of the code page).
     const auto anyText = [&](int length) {
         static const char kLikely[] = "JOjoAB0123456789.-,x \b\x03\x16\x18\x1a";
         std::string text;
@@ -131,8 +132,9 @@ void ExpectAlways(CValidEdit& box, unsigned seed, const std::regex& shape)
         case 6: drive.Leave(); break;
         default: TypeChars(drive.m_hBox, anyText(1));
         }
-        const std::string text = WindowText(drive.m_hBox);
-        ASSERT_TRUE(box.FilterText() == text && std::regex_match(text, shape))
+        const std::string text = WindowText(drive.m_hBox); // ASCII, as the shapes are, in both kinds
+        ASSERT_TRUE(box.FilterText() == text && std::regex_match(text, shape) &&
+                    std::wstring(text.begin(), text.end()) == WideWindowText(drive.m_hBox))
             << "seed " << seed << " step " << step << ": '" << text << "'";
     }
 }
@@ -166,20 +168,22 @@ TEST(MaskEdit, EveryEditKeepsABeginningOfTheMask)
 
 TEST(NumericEdit, BoxesAsTheCalculatorSetsThemUp)
 {
-    CNumericEdit seconds, latitude, longitude, padded, paddedUntyped;
+    CNumericEdit seconds, latitude, longitude, padded, paddedUntyped, comma;
     CBoxDriver dSeconds(seconds), dLatitude(latitude), dLongitude(longitude), dPadded(padded),
-        dPaddedUntyped(paddedUntyped);
+        dPaddedUntyped(paddedUntyped), dComma(comma);
     FormatNumberBox(seconds, 2, 2, false);
     FormatNumberBox(latitude, 2, 6, true);
     FormatNumberBox(longitude, 3, 6, true);
     FormatNumberBox(padded, 3, 2, true);
     FormatNumberBox(paddedUntyped, 3, 2, true);
+    FormatNumberBox(comma, 3, 2, true);
     padded.ModifyOptions(NUMF_PAD_ALWAYS, 0);
     paddedUntyped.ModifyOptions(NUMF_PAD_TYPING, 0);
-    CBoxDriver* const boxes[] = {&dSeconds, &dLatitude, &dLongitude, &dPadded, &dPaddedUntyped};
+    comma.SetSeparatorChars(',', '.'); // a box that keeps a German user's separators
+    CBoxDriver* const boxes[] = {&dSeconds, &dLatitude, &dLongitude, &dPadded, &dPaddedUntyped, &dComma};
     ExpectEdits(boxes, {
-        // The separator comes by itself behind a full whole part; no sign, letters or group marks.
-        {0, "^", "12345", "12.34^"}, {0, "12.34^", "-a,", "12.34^"}, {1, "^", "-456", "-45.6^"},
+        // The separator comes by itself behind a full whole part; no sign or letters.
+        {0, "^", "12345", "12.34^"}, {0, "12.34^", "-a", "12.34^"}, {1, "^", "-456", "-45.6^"},
         {2, "^", "-12345", "-123.45^"}, {0, "1^2.34", ".", "12.^34"}, {0, "1^", ".5", "1.5^"},
         // Full parts are typed over, from the whole part across the separator.
         {0, "12.^34", "9", "12.9^4"}, {0, "^12", "5", "5^2"}, {0, "12^.45", "9", "12.9^5"},
@@ -189,6 +193,16 @@ TEST(NumericEdit, BoxesAsTheCalculatorSetsThemUp)
         {1, "^123.456789", "", "^12.456789"}, {1, "^1.23456789", "", "^1.234567"},
         // The longest text pastes whole, even between blanks (the box takes a little more).
         {2, "^", K_PASTE "   -179.999999   \r\n", "^-179.999999"},
+        // Other programs write decimal commas, and the keypad's decimal key types one in much of
+        // Europe: a point or comma reads as the separator where the text has none of the box's.
+        // A separator, blank or semicolon behind the number ends it: the digits of the next
+        // number never join it.
+        {0, "^", K_PASTE "15,5", "^15.5"}, {1, "^", K_PASTE "5,5", "^5.5"}, {1, "^", K_PASTE "52,520833", "^52.520833"},
+        {2, "^", K_PASTE "13,375000", "^13.375000"}, {1, "^", K_PASTE "52.520833, 13.375", "^52.520833"},
+        {1, "^", K_PASTE "52,52, 13,37", "^52.52"}, {2, "^", K_PASTE "5.5 -13.4", "^5.5"},
+        {0, "^", K_PASTE "5,5;7", "^5.5"}, {2, "^", K_PASTE "1,234.5", "^1"}, {1, "^", K_PASTE "1.2.3", "^1.2"},
+        {0, "1^", ",5", "1.5^"}, {0, "12.34^", ",", "12.^34"}, {1, "^", "-5,25", "-5.25^"}, {2, "4[5.]5", ",", "4.^5"},
+        {5, "^", K_PASTE "52.5", "^52,5"}, {5, "^", K_PASTE "1.234,5", "^1"}, {5, "^", "-7.25", "-7,25^"},
         // The sign toggles from anywhere, keeping the selection; nothing is typed over it.
         {1, "45^.5", "-", "-45^.5"}, {1, "-45^.5", "-", "45^.5"}, {2, "4[5.]5", "-", "-4[5.]5"},
         {1, "[-45.5]", "-", "-^"}, {1, "^-12", "5", "^-12"}, {1, "[12.]345678", "-", "-^34"},
@@ -196,8 +210,79 @@ TEST(NumericEdit, BoxesAsTheCalculatorSetsThemUp)
         {3, "7.00^", "\b", "7.0^0"}, {4, "7.00^", "\b", "7.0^"}, {4, "^-7", "", "^-7.00"},
     });
     EXPECT_DOUBLE_EQ(-45.5, longitude.GetNumber());
+    EXPECT_DOUBLE_EQ(-7.25, comma.GetNumber());
     // The paste room stays small, so that a huge paste is cut before it fills the box.
     EXPECT_LT(::SendMessageA(dLongitude.m_hBox, EM_GETLIMITTEXT, 0, 0), 1000);
+}
+
+// Texts set by the program, or by another program through the ...A or ...W functions, and keys
+// from layouts beyond ASCII, in a box of the code page and in a Unicode one (as the calculator's
+// boxes are): each box ends up holding its filtered form. A key is never read by the low byte
+// of its UTF-16 unit (Cyrillic \u0441 would be an A, \u0430 a 0, \u042E a point, \u042D a
+// minus), nor, in a Unicode box, as a look-alike (Sigma, a full-width 5).
+TEST(EditBoxes, SetTextsAndKeysBeyondAsciiAreFilteredInBothKindsOfWindow)
+{
+    for (const bool unicode : {false, true})
+    {
+        SCOPED_TRACE(unicode ? "Unicode window" : "window of the code page");
+        CMaskEdit locator("**##**##**"), plain;
+        CNumericEdit decimal, seconds;
+        CBoxDriver dLocator(locator, ES_UPPERCASE, unicode), dPlain(plain, 0, unicode),
+            dDecimal(decimal, 0, unicode), dSeconds(seconds, 0, unicode);
+        FormatNumberBox(decimal, 3, 6, true);
+        FormatNumberBox(seconds, 2, 2, false);
+        // Fits whole, fits only in its first character, fits nowhere.
+        const struct { HWND box; const char *set, *held; } sets[] = {
+            {dLocator.m_hBox, "jo62QM", "JO62QM"}, {dLocator.m_hBox, "J0", "J"}, {dLocator.m_hBox, "0J", ""},
+            {dDecimal.m_hBox, "-13.375", "-13.375"}, {dDecimal.m_hBox, "5x", "5"}, {dDecimal.m_hBox, "x5", "5"},
+            {dSeconds.m_hBox, "15.5", "15.5"}, {dSeconds.m_hBox, "5-", "5"}, {dSeconds.m_hBox, "ab", ""},
+            {dPlain.m_hBox, "J0", "J0"}};
+        std::vector<CForeignStep> steps;
+        std::vector<std::wstring> expected;
+        for (const auto& c : sets)
+        {
+            ::SetWindowTextA(c.box, c.set);
+            EXPECT_EQ(c.held, WindowText(c.box)) << "A " << c.set;
+            ::SetWindowTextW(c.box, Widened(c.set).c_str());
+            EXPECT_EQ(c.held, WindowText(c.box)) << "W " << c.set;
+            for (const char how : {'s', 'S'})
+            {
+                steps.push_back({c.box, how, Widened(c.set)});
+                expected.push_back(Widened(c.held));
+            }
+        }
+        // Another program also replaces the selection (as automation tools paste) and types.
+        const struct { HWND box; char how; const wchar_t *text, *held; } more[] = {
+            {dLocator.m_hBox, 's', L"", L""}, {dLocator.m_hBox, 'R', L"J0", L"J"},
+            {dLocator.m_hBox, 's', L"", L""}, {dLocator.m_hBox, 'r', L"JO6X", L"JO6"},
+            {dDecimal.m_hBox, 'S', L"", L""}, {dDecimal.m_hBox, 'R', L"5.5x", L"5.5"},
+            {dLocator.m_hBox, 'C', L"\x0441\x0442", L"JO6"}, {dSeconds.m_hBox, 'S', L"12", L"12"},
+            {dSeconds.m_hBox, 'C', L"\x0435\x042E", L"12"}};
+        for (const auto& c : more)
+        {
+            steps.push_back({c.box, c.how, c.text});
+            expected.push_back(c.held);
+        }
+        EXPECT_EQ(expected, SendFromAnotherProcess(steps));
+
+        // Keys of other layouts, each refused where it stands.
+        std::wstring keys = L"\x0441\x0442\x0430\x0431\x042E\x042D\x0370\x00E9";
+        if (unicode)
+            keys += L"\x03A3\xFF15"; // a window of the code page gets them as S and 5 from the system
+        const std::pair<CBoxDriver*, std::string> typedInto[] = {{&dLocator, "JO^"}, {&dDecimal, "1^"}, {&dSeconds, "12^"}};
+        for (const wchar_t key : keys)
+            for (const auto& [drive, before] : typedInto)
+            {
+                drive->At(before);
+                ::SendMessageW(drive->m_hBox, WM_CHAR, key, 1);
+                EXPECT_EQ(before, drive->Marked()) << "U+" << std::hex << static_cast<unsigned>(key);
+            }
+        // A box that takes everything takes the real character (a window of the code page has
+        // none for Cyrillic, and gets '?').
+        dPlain.At("^");
+        ::SendMessageW(dPlain.m_hBox, WM_CHAR, 0x0436, 1);
+        EXPECT_EQ(unicode ? L"\x0436" : L"?", WideWindowText(dPlain.m_hBox));
+    }
 }
 
 TEST(NumericEdit, EachFocusLossOptionActsAlone)
@@ -247,6 +332,7 @@ TEST(RandomisedEdits, EveryBoxAlwaysHoldsATextOfItsShape)
         CMaskEdit box(mask);
         ExpectAlways(box, ++seed, std::regex(shape));
     }
+    // Every other box a Unicode window, by the seed's parity.
     const struct { int whole, decimals; bool negative; DWORD extra; } formats[] = {
         {2, 2, false, 0}, {2, 6, true, 0}, {3, 6, true, 0}, {3, 2, true, NUMF_PAD_ALWAYS}};
     for (const auto& format : formats)

@@ -2,6 +2,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 #include <sddl.h>
+#include <cstdio>
 
 namespace
 {
@@ -18,6 +19,15 @@ void SetAccess(const std::string& path, const char* accessList)
     ::LocalFree(security);
 }
 
+struct CHandle
+{
+    ~CHandle()
+    {
+        if (m_h)
+            ::CloseHandle(m_h);
+    }
+    HANDLE m_h = nullptr;
+};
 }
 
 CTestHost::CTestHost()
@@ -48,10 +58,14 @@ CTestHost::~CTestHost()
 }
 
 HWND CTestHost::AddControl(const char* className, DWORD style, int id, int x, int y, int width, int height,
-                           const char* text)
+                           const char* text, bool unicode)
 {
-    HWND control = ::CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height, m_hWnd,
-                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+    HMENU menu = reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
+    style |= WS_CHILD | WS_VISIBLE;
+    HWND control = unicode ? ::CreateWindowExW(0, Widened(className).c_str(), Widened(text).c_str(), style, x, y,
+                                               width, height, m_hWnd, menu, nullptr, nullptr)
+                           : ::CreateWindowExA(0, className, text, style, x, y, width, height, m_hWnd, menu, nullptr,
+                                               nullptr);
     ::SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_hFont), FALSE);
     return control;
 }
@@ -77,6 +91,95 @@ std::string WindowText(HWND hWnd)
     char buffer[1024] = {};
     ::GetWindowTextA(hWnd, buffer, sizeof(buffer));
     return buffer;
+}
+
+std::wstring Widened(const std::string& ascii)
+{
+    return std::wstring(ascii.begin(), ascii.end());
+}
+
+std::wstring WideWindowText(HWND hWnd)
+{
+    wchar_t buffer[1024] = {};
+    ::GetWindowTextW(hWnd, buffer, 1024);
+    return buffer;
+}
+
+std::vector<std::wstring> SendFromAnotherProcess(const std::vector<CForeignStep>& steps)
+{
+    wchar_t self[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring command(self);
+    command = L"\"" + command.substr(0, command.find_last_of(L"\\/")) + L"\\..\\support\\send_to_window.exe\"";
+    for (const CForeignStep& step : steps)
+    {
+        wchar_t hex[24];
+        std::swprintf(hex, 24, L" %llX:%c:", static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(step.window)),
+                      step.how);
+        command += hex;
+        for (wchar_t unit : step.text)
+        {
+            std::swprintf(hex, 24, L"%04X", static_cast<unsigned>(unit));
+            command += hex;
+        }
+    }
+    SECURITY_ATTRIBUTES inheritable = {sizeof(inheritable), nullptr, TRUE};
+    CHandle output, input, process, thread;
+    EXPECT_TRUE(::CreatePipe(&output.m_h, &input.m_h, &inheritable, 1 << 16));
+    ::SetHandleInformation(output.m_h, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = input.m_h;
+    startup.hStdError = ::GetStdHandle(STD_ERROR_HANDLE);
+    PROCESS_INFORMATION started = {};
+    if (!::CreateProcessW(nullptr, &command[0], nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
+                          &started))
+    {
+        ADD_FAILURE() << "cannot start " << std::string(command.begin(), command.end()) << ": error " << ::GetLastError();
+        return {};
+    }
+    process.m_h = started.hProcess;
+    thread.m_h = started.hThread;
+    ::CloseHandle(input.m_h); // the pipe ends when the other process is done with it
+    input.m_h = nullptr;
+    // Its messages wait for this thread's answers; a hung exchange fails after a minute.
+    const ULONGLONG deadline = ::GetTickCount64() + 60000;
+    for (;;)
+    {
+        const ULONGLONG now = ::GetTickCount64();
+        const DWORD woke = now >= deadline ? WAIT_TIMEOUT
+                                           : ::MsgWaitForMultipleObjects(1, &process.m_h, FALSE,
+                                                                         static_cast<DWORD>(deadline - now), QS_ALLINPUT);
+        if (woke == WAIT_OBJECT_0)
+            break;
+        if (woke == WAIT_TIMEOUT)
+        {
+            ::TerminateProcess(process.m_h, 1);
+            ADD_FAILURE() << "send_to_window did not end within a minute";
+            return {};
+        }
+        PumpMessages();
+    }
+    std::string printed;
+    char buffer[4096];
+    DWORD got = 0;
+    while (::ReadFile(output.m_h, buffer, sizeof(buffer), &got, nullptr) && got > 0)
+        printed.append(buffer, got);
+    DWORD status = 1;
+    ::GetExitCodeProcess(process.m_h, &status);
+    EXPECT_EQ(0u, status) << "send_to_window failed; it printed: " << printed;
+    // A line per step, 4 hex digits per UTF-16 unit ("\r\n" ends a line of a Windows program).
+    std::vector<std::wstring> held;
+    size_t start = 0;
+    for (size_t end; (end = printed.find('\n', start)) != std::string::npos; start = end + 1)
+    {
+        std::wstring text;
+        for (size_t i = start; i + 4 <= end; i += 4)
+            text += static_cast<wchar_t>(std::stoul(printed.substr(i, 4), nullptr, 16));
+        held.push_back(text);
+    }
+    return held;
 }
 
 namespace

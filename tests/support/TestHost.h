@@ -10,9 +10,11 @@ struct CTestHost
 {
     CTestHost();
     ~CTestHost();
-    // A child control of a system class ("EDIT", "STATIC", ...), in the dialog font.
+    // A child control of a system class ("EDIT", "STATIC", ...), in the dialog font. Made with
+    // the ...A functions it is a window of the code page, with the ...W ones a Unicode window
+    // (as every edit box is where the manifest brings common controls 6).
     HWND AddControl(const char* className, DWORD style, int id, int x, int y, int width, int height,
-                    const char* text = "");
+                    const char* text = "", bool unicode = false);
     HWND m_hWnd;
     HFONT m_hFont;
 };
@@ -21,6 +23,8 @@ struct CTestHost
 void PumpMessages();
 void TypeChars(HWND edit, const std::string& chars); // one WM_CHAR each
 std::string WindowText(HWND hWnd);
+std::wstring WideWindowText(HWND hWnd); // what a Unicode window really holds, no best fit between
+std::wstring Widened(const std::string& ascii);
 void SetClipboardText(HWND owner, const std::string& text);
 std::string GetClipboardText(HWND owner);
 
@@ -42,6 +46,20 @@ struct CClipboardTurn
     }
     const HANDLE m_hMutex = ::CreateMutexA(nullptr, FALSE, "LocatrixTestClipboard");
 };
+
+// Another program sending a window a text or keys: HOW 's' sets the text, 'r' replaces the
+// selection, 'c' types each character; in lower case through the ...A functions, in upper case
+// through the ...W ones.
+struct CForeignStep
+{
+    HWND window;
+    char how;
+    std::wstring text;
+};
+// Runs the steps in a process of their own (tests/support/SendToWindow.cpp) while this thread
+// answers the messages; gives what the window held after each step (nothing, with a test
+// failure, when that process fails or does not end within its time).
+std::vector<std::wstring> SendFromAnotherProcess(const std::vector<CForeignStep>& steps);
 
 // The tooltip window of this thread when there is exactly one, and what it holds for a tool
 // ("" when it has no such tool).
