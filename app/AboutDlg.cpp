@@ -1,5 +1,6 @@
 #include "app/AboutDlg.h"
 #include "app/HomePage.h"
+#include "framework/HighContrastSeam.h"
 #include "framework/ScreenDpi.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
@@ -38,7 +39,8 @@ BOOL CAboutDlg::OnInitDialog()
     m_link.SetLinkTarget(kHomePageUrl);
     m_link.SetTipText("Home");
     m_link.SetTipBkColor(::GetSysColor(COLOR_INFOBK));
-    m_link.SetTipTextColor(RGB(0, 0, 0));
+    // Black on the system's tip colour, unless high contrast asks for the system's text colour.
+    m_link.SetTipTextColor(IsHighContrast() ? ::GetSysColor(COLOR_INFOTEXT) : RGB(0, 0, 0));
 
     LOGFONTA logFont = {};
     HGDIOBJ guiFont = ::GetStockObject(DEFAULT_GUI_FONT);

@@ -35,6 +35,31 @@ const struct
     {List::LocatorChars, IDC_LOCATOR_CHARS},
 };
 
+// The boxes and lists of each group: while one of them has the focus, Enter presses the group's
+// Calculate. On a button, Enter presses the button.
+const struct
+{
+    int calculate;
+    int members[8]; // 0 past the last
+} kGroups[] = {
+    {IDC_CALCULATE_DMS, {IDC_LATITUDE_DEGREE, IDC_LATITUDE_MINUTE, IDC_LATITUDE_SECOND, IDC_LATITUDE_WORLD,
+                         IDC_LONGITUDE_DEGREE, IDC_LONGITUDE_MINUTE, IDC_LONGITUDE_SECOND, IDC_LONGITUDE_WORLD}},
+    {IDC_CALCULATE_DECIMAL, {IDC_LATITUDE_DECIMAL, IDC_LONGITUDE_DECIMAL}},
+    {IDC_CALCULATE_LOCATOR, {IDC_LOCATOR_CHARS, IDC_LOCATOR}},
+    {IDC_CALCULATE_DISTANCE,
+     {IDC_LOCATION1, IDC_LOCATION2, IDC_BEARING, IDC_STATUTE_MILES, IDC_KILOMETERS, IDC_NAUTICAL_MILES}},
+};
+
+// The Calculate of the group a box or list belongs to; 0 for a button.
+int GroupCalculate(int id)
+{
+    for (const auto& group : kGroups)
+        for (int member : group.members)
+            if (member == id)
+                return group.calculate;
+    return 0;
+}
+
 int ControlOf(Box box)
 {
     for (const auto& bound : kBoxes)
@@ -141,13 +166,23 @@ BOOL CLocatorDlg::OnInitDialog()
     return TRUE;
 }
 
-// Enter arrives as IDOK; it must neither close the calculator nor calculate.
+// Enter presses the default button, which follows the focus; IDOK comes only while no control has
+// had the focus yet, and must not close the calculator.
 void CLocatorDlg::OnOK()
 {
 }
 
 BOOL CLocatorDlg::OnCommand(WORD id, WORD code, HWND)
 {
+    // The default button follows the focus: a box or list hands it to the Calculate of its group,
+    // a button (they notify their focus) takes it.
+    const int calculate = GroupCalculate(id);
+    const bool gotFocus = calculate ? code == EN_SETFOCUS || code == CBN_SETFOCUS : code == BN_SETFOCUS;
+    if (gotFocus)
+    {
+        OnControlFocus(calculate ? calculate : id);
+        return TRUE;
+    }
     if (id == IDC_LOCATOR_CHARS)
     {
         if (code != CBN_SELCHANGE)
@@ -155,7 +190,8 @@ BOOL CLocatorDlg::OnCommand(WORD id, WORD code, HWND)
         OnSelChangeLocatorChars();
         return TRUE;
     }
-    if (code != BN_CLICKED)
+    // Buttons that notify their focus tell a second quick click apart; it presses all the same.
+    if (code != BN_CLICKED && code != BN_DOUBLECLICKED)
         return FALSE;
     switch (id)
     {
@@ -260,6 +296,12 @@ void CLocatorDlg::WriteForm(const CForm& form, const CForm& before)
     for (const auto& bound : kLists)
         if (form.Choice(bound.list) != before.Choice(bound.list))
             ::SendMessageA(GetDlgItem(bound.id), CB_SETCURSEL, form.Choice(bound.list), 0);
+}
+
+// The dialog manager presses the default button on Enter, and draws it so.
+void CLocatorDlg::OnControlFocus(int enterPresses)
+{
+    SendMessage(DM_SETDEFID, static_cast<WPARAM>(enterPresses));
 }
 
 void CLocatorDlg::OnSelChangeLocatorChars()

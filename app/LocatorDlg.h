@@ -30,6 +30,7 @@ private:
     void OnPaint();
     HCURSOR OnQueryDragIcon();
 
+    void OnControlFocus(int enterPresses);
     void OnSelChangeLocatorChars();
 
     // The boxes and lists as a form, and back: only what the form changed is written.

@@ -1,4 +1,5 @@
 #include "controls/HomeBanner.h"
+#include "framework/HighContrastSeam.h"
 #include "framework/PaintDC.h"
 #include "framework/ScreenDpi.h"
 #include "framework/ShellSeam.h"
@@ -104,12 +105,17 @@ void CHomeBanner::Paint(HDC dc, const RECT& rect) const
         {(-3 * metrics.tmAveCharWidth) / 5, m_clrHighlight},
         {metrics.tmAveCharWidth / 5, m_clrFace},
     };
+    // In high contrast the shades of the button colours may all but vanish against the dialog:
+    // only the face copy (the last pass) then, in the system's button text colour.
+    const bool highContrast = IsHighContrast();
     int oldMode = ::SetBkMode(dc, TRANSPARENT);
     COLORREF oldColour = ::GetTextColor(dc);
     for (const auto& pass : passes)
     {
         text.left += pass.nLeftStep;
-        ::SetTextColor(dc, pass.clr);
+        if (highContrast && &pass != &passes[2])
+            continue;
+        ::SetTextColor(dc, highContrast ? ::GetSysColor(COLOR_BTNTEXT) : pass.clr);
         ::DrawTextA(dc, m_strText.c_str(), static_cast<int>(m_strText.size()), &text,
                     DT_SINGLELINE | DT_VCENTER | DT_CENTER);
     }

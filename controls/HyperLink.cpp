@@ -1,5 +1,6 @@
 #include "controls/HyperLink.h"
 #include "base/NumberText.h"
+#include "framework/HighContrastSeam.h"
 #include "framework/MemoryDC.h"
 #include "framework/PaintDC.h"
 #include "framework/RegKey.h"
@@ -262,7 +263,12 @@ void CHyperLink::OnPaint()
 
 void CHyperLink::Paint(HDC dc, const RECT& rect)
 {
-    const COLORREF colour = m_bVisited ? m_clrVisited : m_bHover ? m_clrHover : m_clrNormal;
+    // In high contrast the system's link colour on its face colour, whatever the browser says.
+    const bool highContrast = IsHighContrast();
+    const COLORREF colour = highContrast ? ::GetSysColor(COLOR_HOTLIGHT)
+                            : m_bVisited ? m_clrVisited
+                            : m_bHover   ? m_clrHover
+                                         : m_clrNormal;
     const int oldMode = ::SetBkMode(dc, TRANSPARENT);
     const COLORREF oldColour = ::SetTextColor(dc, colour);
     HGDIOBJ oldFont = ::SelectObject(dc, m_bHover ? m_fontUnderline : m_fontNormal);
@@ -275,7 +281,7 @@ void CHyperLink::Paint(HDC dc, const RECT& rect)
     m_rcText = rect;
     m_rcText.right = rect.left + extent.cx + metrics.tmAveCharWidth / 2;
 
-    ::FillRect(dc, &rect, m_brBack);
+    ::FillRect(dc, &rect, highContrast ? ::GetSysColorBrush(COLOR_BTNFACE) : m_brBack.m_hObject);
     // DT_VCENTER alone centres nothing without DT_SINGLELINE: the text sits at the top left.
     RECT textArea = rect;
     ::DrawTextA(dc, m_strText.c_str(), static_cast<int>(m_strText.size()), &textArea, DT_VCENTER);

@@ -53,9 +53,9 @@ with open(results, 'a') as record:
         started = time.time()
         open(source_path, 'w').write(source.replace(before, after))
         try:
-            # The window's layers are not in the native tree, and their faults cannot reach the
-            # engine's, calculator's or command line's tests.
-            window_only = path.startswith(('controls/', 'app/', 'framework/'))
+            # The window's layers and resources are not in the native tree, and their faults
+            # cannot reach the engine's, calculator's or command line's tests.
+            window_only = path.startswith(('controls/', 'app/', 'framework/', 'res/'))
             status, output = (0, '') if window_only else suite('native', '-E fuzz')
             where = 'native'
             if status == 0:

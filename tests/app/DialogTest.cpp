@@ -4,101 +4,16 @@
 // showing, the banner grown with the dialogs, the icons at the size the system asks for.
 #include "app/AboutDlg.h"
 #include "app/HomePage.h"
-#include "app/LocatorDlg.h"
 #include "controls/HomeBanner.h"
 #include "res/Version.h"
 #include "res/resource.h"
+#include "tests/app/Calculator.h"
 #include "tests/controls/PixelCanvas.h"
-#include "tests/support/TestHost.h"
-#include <commctrl.h>
-#include <gtest/gtest.h>
 #include <cstdlib>
-#include <functional>
-#include <initializer_list>
-#include <string>
-#include <utility>
 #include <vector>
 
 namespace
 {
-// Runs a step on every tick of a thread timer until it answers true. Modal loops (the dialogs'
-// own, the message box's) dispatch the ticks, so the step acts from inside them.
-struct CWhileModal
-{
-    static inline std::function<bool()> s_step;
-    explicit CWhileModal(std::function<bool()> step) { s_step = step; }
-    ~CWhileModal()
-    {
-        ::KillTimer(nullptr, m_nTimer);
-        s_step = nullptr;
-    }
-    UINT_PTR m_nTimer = ::SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) CALLBACK {
-        if (s_step && s_step())
-            s_step = nullptr;
-    });
-};
-
-// A visible dialog box with this caption that the window owns.
-HWND FindOwnedDialog(HWND owner, const char* caption)
-{
-    HWND box = nullptr;
-    while ((box = ::FindWindowExA(nullptr, box, "#32770", caption)))
-        if (::GetWindow(box, GW_OWNER) == owner && ::IsWindowVisible(box))
-            return box;
-    return nullptr;
-}
-
-using Texts = std::initializer_list<std::pair<int, const char*>>;
-
-// The calculator created modeless on a scratch key, driven through its controls as a user would.
-struct CCalculator
-{
-    explicit CCalculator(const CScratchKey& key) : m_dlg(nullptr, key.m_strPath)
-    {
-        INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-        ::InitCommonControlsEx(&controls);
-        EXPECT_TRUE(m_dlg.Create());
-        PumpMessages();
-    }
-    ~CCalculator()
-    {
-        m_dlg.DestroyWindow();
-        PumpMessages();
-    }
-    HWND Item(int id) const { return m_dlg.GetDlgItem(id); }
-    std::string Text(int id) const { return WindowText(Item(id)); }
-    // Empties each box, then types one WM_CHAR per character.
-    void Type(Texts typed)
-    {
-        for (const auto& [id, text] : typed)
-        {
-            ::SetWindowTextA(Item(id), "");
-            TypeChars(Item(id), text);
-        }
-    }
-    void ExpectTexts(Texts expected) const
-    {
-        for (const auto& [id, text] : expected)
-            EXPECT_EQ(text, Text(id)) << "box " << id;
-    }
-    // Picks a list entry and tells the dialog, as a choice with the mouse does.
-    void Choose(int listId, int index)
-    {
-        ::SendMessageA(Item(listId), CB_SETCURSEL, index, 0);
-        m_dlg.SendMessage(WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(Item(listId)));
-    }
-    void Click(int buttonId, Texts typed = {})
-    {
-        Type(typed);
-        ::SendMessageA(Item(buttonId), BM_CLICK, 0, 0);
-        PumpMessages();
-    }
-    bool HasFocus(int id) const { return m_focus.m_hLast == Item(id); }
-
-    CFocusWatch m_focus;
-    CLocatorDlg m_dlg;
-};
-
 int Scaled(int pixels)
 {
     const char* dpi = std::getenv("LOCATRIX_TEST_DPI");
@@ -117,33 +32,55 @@ int IconWidth(HICON icon)
     return bitmap.bmWidth;
 }
 
-// A control as the user meets it, in Z order, which is tab order: ID (-1 for none), kind and
-// style letters, text. The first letter is the kind: E edit, L drop-down list, B push button,
-// D default push button, G group box, S text, I icon, H etched line. The letters after it name
-// the style bits it has, of # digits only, U capitals, R read-only, n notify, p no prefix,
-// g group and t tab stop; the others of these it must not have. The icon's text is not looked at.
-struct Control { int id; const char* kind; const char* text; };
+// A control as the user meets it, in window order, which is tab order and reading order: ID (-1
+// for none), kind and style letters, text, and place in dialog units (x, y, width, height). The
+// first letter is the kind: E edit, L drop-down list, B push button, D default push button, G
+// group box, S text, N hidden text (a name for the next box), I icon, H etched line. The letters
+// after it name the style bits it has, of # digits only, U capitals, R read-only, n notify, p no
+// prefix, g group and t tab stop; the others of these it must not have. The icon's text is not
+// looked at, nor its size, nor a list's height (the template's is that of the list dropped down),
+// nor an etched line's size (the system sizes it by its edge).
+struct Control { int id; const char* kind; const char* text; struct { int x, y, width, height; } units; };
 
 const Control kCalculatorControls[] = {
-    {-1, "Sg", "\xB0"}, {-1, "Sg", "'"}, {-1, "Sg", "''"}, {-1, "Sg", "\xB0"}, {-1, "Sg", "'"}, {-1, "Sg", "''"},
-    {1000, "E#t", ""}, {1001, "E#t", ""}, {1002, "Et", ""}, {1003, "Lt", "N"},
-    {1004, "E#t", ""}, {1005, "E#t", ""}, {1006, "Et", ""}, {1007, "Lt", "E"}, {1008, "Bt", "Calculate"},
-    {1020, "Et", ""}, {1021, "Et", ""}, {1022, "Bt", "Calculate"}, {1024, "Lt", "6"}, {1009, "EUt", ""},
-    {1010, "Bt", "Calculate"}, {1011, "Bt", "Reset"}, {1012, "EUt", ""}, {1013, "EUt", ""},
-    {1017, "Bt", "Calculate"}, {1018, "Bt", "Reset"}, {2, "Bt", "Close"},
-    {-1, "G", "GRIDSQUARE"}, {-1, "Sg", "Latitude: "}, {-1, "Sg", "Longitude: "}, {-1, "Sg", "IARU Locator: "},
-    {-1, "G", "DISTANCE"}, {-1, "Sg", "Local Locator:"}, {-1, "Sg", "Distant Locator:"},
-    {-1, "Sg", "Bearing in degrees:"}, {1014, "ERt", ""}, {-1, "Sg", "Distance in Statute miles: "},
-    {-1, "Sg", "Distance in Kilometers: "}, {1015, "ERt", ""}, {1016, "ERt", ""},
-    {-1, "Sg", "Distance in Nautical miles: "}, {1019, "ERt", ""}, {-1, "Sg", "Latitude Decimal: "},
-    {-1, "Sg", "Longitude Decimal: "}, {1023, "Sn", ""}, {-1, "Sg", "Display Locator with:"}, {-1, "Sg", "characters"}};
+    {-1, "G", "GRIDSQUARE", {4, 3, 172, 183}}, {-1, "Sg", "&Latitude: ", {12, 21, 36, 8}},
+    {-1, "N", "Latitude degrees", {53, 18, 0, 0}}, {1000, "E#t", "", {53, 18, 21, 12}},
+    {-1, "Sg", "\xB0", {76, 18, 8, 8}}, {-1, "N", "Latitude minutes", {81, 18, 0, 0}},
+    {1001, "E#t", "", {81, 18, 21, 12}}, {-1, "Sg", "'", {104, 18, 8, 8}},
+    {-1, "N", "Latitude seconds", {109, 18, 0, 0}}, {1002, "Et", "", {109, 18, 26, 12}},
+    {-1, "Sg", "''", {136, 18, 8, 8}}, {-1, "N", "Latitude hemisphere", {142, 18, 0, 0}},
+    {1003, "Lt", "N", {142, 18, 25, 44}}, {-1, "Sg", "L&ongitude: ", {12, 38, 36, 8}},
+    {-1, "N", "Longitude degrees", {53, 36, 0, 0}}, {1004, "E#t", "", {53, 36, 21, 12}},
+    {-1, "Sg", "\xB0", {76, 36, 8, 8}}, {-1, "N", "Longitude minutes", {81, 36, 0, 0}},
+    {1005, "E#t", "", {81, 36, 21, 12}}, {-1, "Sg", "'", {104, 36, 8, 8}},
+    {-1, "N", "Longitude seconds", {109, 36, 0, 0}}, {1006, "Et", "", {109, 36, 26, 12}},
+    {-1, "Sg", "''", {136, 36, 8, 8}}, {-1, "N", "Longitude hemisphere", {142, 36, 0, 0}},
+    {1007, "Lt", "E", {142, 36, 25, 43}}, {1008, "Bnt", "Calculate", {116, 55, 50, 14}},
+    {-1, "Sg", "Latitude &Decimal: ", {12, 78, 64, 8}}, {1020, "Et", "", {91, 75, 75, 12}},
+    {-1, "Sg", "Longitude D&ecimal: ", {12, 95, 64, 8}}, {1021, "Et", "", {91, 92, 75, 12}},
+    {1022, "Bnt", "Calculate", {116, 110, 50, 14}}, {-1, "Sg", "Display Locator &with:", {12, 132, 66, 8}},
+    {1024, "Lt", "6", {91, 129, 25, 46}}, {-1, "Sg", "characters", {131, 132, 34, 8}},
+    {-1, "Sg", "&IARU Locator: ", {12, 149, 64, 8}}, {1009, "EUt", "", {91, 147, 75, 12}},
+    {1010, "Bnt", "Calculate", {116, 165, 50, 14}}, {1011, "Bnt", "Reset", {12, 165, 50, 14}},
+    {-1, "G", "DISTANCE", {183, 3, 172, 183}}, {-1, "Sg", "Lo&cal Locator:", {192, 21, 46, 8}},
+    {1012, "EUt", "", {272, 18, 73, 12}}, {-1, "Sg", "Dis&tant Locator:", {192, 38, 51, 8}},
+    {1013, "EUt", "", {272, 38, 73, 12}}, {1017, "Bnt", "Calculate", {296, 165, 50, 14}},
+    {1018, "Bnt", "Reset", {192, 165, 50, 14}}, {2, "Bnt", "Close", {304, 192, 50, 14}},
+    {-1, "Sg", "&Bearing in degrees:", {192, 60, 62, 8}}, {1014, "ERt", "", {295, 58, 50, 12}},
+    {-1, "Sg", "Distance in &Statute miles: ", {192, 80, 82, 8}}, {1015, "ERt", "", {295, 78, 50, 12}},
+    {-1, "Sg", "Distance in &Kilometers: ", {192, 120, 74, 8}}, {1016, "ERt", "", {295, 118, 50, 12}},
+    {-1, "Sg", "Distance in &Nautical miles: ", {192, 100, 86, 8}}, {1019, "ERt", "", {295, 98, 50, 12}},
+    {1023, "Snp", kSiteName, {5, 192, 91, 16}}};
 
 const Control kAboutControls[] = {
-    {-1, "I", nullptr}, {1000, "Spg", LOCATRIX_ABOUT_TITLE}, {-1, "Sg", "Copyright (C) 2026 Norvane"}, {IDOK, "Dgt", "OK"},
-    {-1, "Sg", "Calculate IARU Locator and Distance"}, {-1, "H", ""}, {1001, "Sng", kHomePageUrl}, {-1, "H", ""}};
+    {-1, "I", nullptr, {15, 13, 20, 20}}, {1000, "Spg", LOCATRIX_ABOUT_TITLE, {61, 9, 150, 8}},
+    {-1, "H", "", {61, 24, 153, 1}}, {-1, "Sg", "Calculate IARU Locator and Distance", {61, 29, 141, 8}},
+    {1001, "Sng", kHomePageUrl, {61, 40, 76, 8}}, {-1, "Sg", "Copyright (C) 2026 Norvane", {15, 53, 190, 8}},
+    {-1, "H", "", {2, 67, 212, 1}}, {IDOK, "Dgt", "OK", {161, 72, 50, 14}}};
 
 // Whether a text as a static control draws it, in the font the dialog gave it, fits the control
-// (a font wider than the one the layout was made for cuts labels). None holds an ampersand.
+// (a font wider than the one the layout was made for cuts labels); an ampersand marks an access
+// key unless the control shows it.
 bool TextFits(HWND label, const std::string& text)
 {
     RECT client = {}, needed = {};
@@ -151,21 +88,23 @@ bool TextFits(HWND label, const std::string& text)
     needed.right = client.right;
     HDC dc = ::GetDC(label);
     HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(label, WM_GETFONT, 0, 0)));
-    ::DrawTextA(dc, text.c_str(), -1, &needed, DT_CALCRECT | DT_EXPANDTABS | DT_WORDBREAK | DT_NOPREFIX);
+    const UINT prefix = (::GetWindowLongA(label, GWL_STYLE) & SS_NOPREFIX) ? DT_NOPREFIX : 0;
+    ::DrawTextA(dc, text.c_str(), -1, &needed, DT_CALCRECT | DT_EXPANDTABS | DT_WORDBREAK | prefix);
     ::SelectObject(dc, old);
     ::ReleaseDC(label, dc);
     return needed.right <= client.right && needed.bottom <= client.bottom;
 }
 
-// The dialog's caption, then each child against its control: on the dialog, its text whole, and
-// overlapping nothing but the frames (the unit marks' boxes reach under the next box while their
-// glyphs do not).
+// The dialog's caption, then each child against its control: in its place, on the dialog, its
+// text whole, and overlapping nothing but the frames (the unit marks' boxes reach under the next
+// box while their glyphs do not).
 void ExpectDialog(HWND dialog, const char* caption, const Control* expected, size_t count)
 {
     EXPECT_EQ(caption, WindowText(dialog));
     static const struct { char letter, kind; DWORD bit; } bits[] = {
         {'#', 'E', ES_NUMBER}, {'U', 'E', ES_UPPERCASE}, {'R', 'E', ES_READONLY}, {'D', 'D', BS_DEFPUSHBUTTON},
-        {'n', 'S', SS_NOTIFY}, {'p', 'S', SS_NOPREFIX},  {'g', 0, WS_GROUP},      {'t', 0, WS_TABSTOP}};
+        {'n', 'S', SS_NOTIFY}, {'n', 'B', BS_NOTIFY},   {'p', 'S', SS_NOPREFIX},  {'g', 0, WS_GROUP},
+        {'t', 0, WS_TABSTOP}};
     std::vector<HWND> children;
     for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
         children.push_back(child);
@@ -193,10 +132,18 @@ void ExpectDialog(HWND dialog, const char* caption, const Control* expected, siz
             }
         EXPECT_EQ(control.id, static_cast<short>(::GetDlgCtrlID(children[i])));
         EXPECT_EQ(wanted, style & mask) << std::hex << style;
+        EXPECT_EQ(kind != 'N', (style & WS_VISIBLE) != 0);
         const std::string text = WindowText(children[i]);
         EXPECT_TRUE(!control.text || control.text == text) << text;
         EXPECT_TRUE(kind != 'S' || TextFits(children[i], text)) << text;
-        EXPECT_TRUE(::IntersectRect(&common, &rects[i], &client) && ::EqualRect(&common, &rects[i]));
+        // Each position and size maps from dialog units on its own, as the dialog places it.
+        RECT at = {control.units.x, control.units.y, 0, 0}, size = {0, 0, control.units.width, control.units.height};
+        ::MapDialogRect(dialog, &at);
+        ::MapDialogRect(dialog, &size);
+        EXPECT_TRUE(at.left == rects[i].left && at.top == rects[i].top);
+        EXPECT_TRUE(kind == 'I' || kind == 'H' || size.right == rects[i].right - rects[i].left);
+        EXPECT_TRUE(kind == 'I' || kind == 'H' || kind == 'L' || size.bottom == rects[i].bottom - rects[i].top);
+        EXPECT_TRUE(kind == 'N' || (::IntersectRect(&common, &rects[i], &client) && ::EqualRect(&common, &rects[i])));
         const bool mark = control.id == -1 && kind == 'S' && strlen(control.text) <= 2;
         for (size_t j = i + 1; j < count && kind != 'G' && !mark; ++j)
             EXPECT_TRUE(*expected[j].kind == 'G' || !::IntersectRect(&common, &rects[i], &rects[j])) << j;
@@ -331,11 +278,14 @@ TEST(CalculatorWindow, RestoredSentAndPastedTextsAreFilteredAndADecimalCommaRead
     EXPECT_TRUE(complaints.m_calls.empty());
 }
 
-TEST(CalculatorWindow, EnterDoesNothingWhileEscapeTheCloseButtonAndTheCloseBoxEndTheDialog)
+// In the modal loop: Enter in the first box calculates its group (with nothing typed, a
+// complaint) and leaves the calculator open; then each way out, Enter on the Close button among
+// them.
+TEST(CalculatorWindow, EnterCalculatesWhileEscapeTheCloseButtonEnterOnItAndTheCloseBoxEndTheDialog)
 {
     CScratchKey key;
     CMessageBoxRecorder boxes;
-    for (int way = 0; way < 3; ++way)
+    for (int way = 0; way < 4; ++way)
     {
         CLocatorDlg dlg(nullptr, key.m_strPath);
         int ticks = 0;
@@ -351,14 +301,20 @@ TEST(CalculatorWindow, EnterDoesNothingWhileEscapeTheCloseButtonAndTheCloseBoxEn
                 ::PostMessageA(focus, WM_KEYDOWN, VK_ESCAPE, 1);
             else if (way == 1)
                 ::PostMessageA(dlg.GetDlgItem(IDCANCEL), BM_CLICK, 0, 0);
-            else
+            else if (way == 2)
                 dlg.PostMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
+            else
+            {
+                ::SetFocus(dlg.GetDlgItem(IDCANCEL));
+                ::PostMessageA(dlg.GetDlgItem(IDCANCEL), WM_KEYDOWN, VK_RETURN, 1);
+            }
             return true;
         });
         EXPECT_EQ(IDCANCEL, dlg.DoModal()) << way;
         EXPECT_TRUE(aliveAfterEnter) << way;
+        ASSERT_EQ(way + 1u, boxes.m_calls.size());
+        EXPECT_EQ("Please enter Latitude Degrees", boxes.m_calls.back().text);
     }
-    EXPECT_TRUE(boxes.m_calls.empty());
     EXPECT_FALSE(key.Exists());
 }
 

@@ -1,6 +1,7 @@
 #include "controls/HomeBanner.h"
 #include "framework/Font.h"
 #include "tests/controls/PixelCanvas.h"
+#include "tests/support/TestHost.h"
 #include <gtest/gtest.h>
 
 TEST(HomeBanner, EmbossesTheSiteNameBottomRightInShadedButtonColours)
@@ -35,4 +36,26 @@ TEST(HomeBanner, EmbossesTheSiteNameBottomRightInShadedButtonColours)
         EXPECT_TRUE(!previous.right || (previous.right + 60 == onDark.right && previous.bottom + 30 == onDark.bottom));
         previous = onDark;
     }
+}
+
+// In high contrast the shades of the button colours could vanish against the dialog: one copy
+// of the name, in the system's button text colour, where the face copy goes.
+TEST(HomeBanner, InHighContrastDrawsOneCopyInTheSystemTextColour)
+{
+    CHomeBanner banner(RGB(200, 200, 200), RGB(255, 255, 255), RGB(100, 100, 100));
+    banner.SetLinkText("Locatrix");
+    const COLORREF backdrop = RGB(40, 90, 60), text = ::GetSysColor(COLOR_BTNTEXT);
+    ASSERT_NE(backdrop, text);
+    CPixelCanvas shaded(300, 60, backdrop), plain(300, 60, backdrop);
+    banner.Paint(shaded.m_hDC, shaded.m_rect);
+    RECT face = {}, drawn = {};
+    ASSERT_GT(shaded.Count(RGB(220, 220, 220), &face), 0);
+    {
+        CHighContrastOn contrast;
+        banner.Paint(plain.m_hDC, plain.m_rect);
+    }
+    EXPECT_GT(plain.Count(text, &drawn), 50);
+    EXPECT_TRUE(::EqualRect(&face, &drawn));
+    for (COLORREF shade : {RGB(220, 220, 220), RGB(255, 255, 255), RGB(80, 80, 80)})
+        EXPECT_EQ(0, plain.Count(shade));
 }

@@ -147,3 +147,35 @@ TEST(HyperLink, PaintsAndOpensWhereTheButtonComesUpOverTheTextAsLastPainted)
     on.Mouse(WM_MOUSEHOVER, 5, 5);
     EXPECT_GT(ExpectPainted(on.link, kVisited), plain + 50);
 }
+
+// In high contrast the link keeps to the system's link colour on the system's face colour,
+// hovered or not, visited or not, whatever the browser's colours say.
+TEST(HyperLink, InHighContrastPaintsInTheSystemLinkColourOnItsFaceColour)
+{
+    CTestHost host;
+    CScratchKey key;
+    key.Set("Anchor Color", "255,0,0");
+    key.Set("Anchor Color Visited", "0,255,0");
+    CHyperLink link(key.m_strPath.c_str());
+    HWND hWnd = host.AddControl("STATIC", 0, 1001, 10, 10, 200, 40);
+    link.SubclassWindow(hWnd);
+    link.SetLinkText("locatrix.example");
+    CShellRecorder shell(33);
+    const COLORREF system = ::GetSysColor(COLOR_HOTLIGHT), red = RGB(255, 0, 0), green = RGB(0, 255, 0);
+    const auto paint = [&](COLORREF colour) {
+        CPixelCanvas canvas(200, 40, kUnpainted);
+        link.Paint(canvas.m_hDC, canvas.m_rect);
+        EXPECT_GT(canvas.Count(colour), 50);
+        EXPECT_EQ(0, canvas.Count(colour == system ? red : system));
+        EXPECT_EQ(0, canvas.Count(green) + canvas.Count(kUnpainted));
+        EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), ::GetPixel(canvas.m_hDC, 199, 39));
+    };
+    paint(red);
+    CHighContrastOn contrast;
+    paint(system);
+    ::SendMessageA(hWnd, WM_MOUSEHOVER, 0, MAKELPARAM(5, 5));
+    paint(system);
+    ::SendMessageA(hWnd, WM_LBUTTONUP, 0, MAKELPARAM(2, 2)); // visited
+    ASSERT_EQ(1u, shell.m_calls.size());
+    paint(system);
+}

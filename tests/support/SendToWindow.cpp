@@ -4,8 +4,10 @@
 //                            UTF-16 unit)
 // HOW: s or S sets the text (WM_SETTEXT), r or R replaces the selection (EM_REPLACESEL), c or C
 // sends one WM_CHAR per unit; lower case through the ...A functions (the text in the code page),
-// upper case through the ...W ones. After each step one line: what the window holds, in the
-// same hex. Status 1 when a window does not answer within its time limit.
+// upper case through the ...W ones; a asks oleacc about the window, as screen readers do. After
+// each step one line, in the same hex: what the window holds, or after a, "role state name".
+// Status 1 when a window does not answer within its time limit.
+#include "tests/support/AccessibleControl.h"
 #include <windows.h>
 #include <cstdio>
 #include <cstdlib>
@@ -32,6 +34,13 @@ std::wstring FromHex(const wchar_t* hex)
     return text;
 }
 
+void PrintHex(const wchar_t* text, size_t length)
+{
+    for (size_t unit = 0; unit < length; ++unit)
+        std::printf("%04X", static_cast<unsigned>(text[unit]));
+    std::printf("\n");
+}
+
 bool Step(HWND window, wchar_t how, const std::wstring& text)
 {
     const bool wide = std::iswupper(how) != 0;
@@ -46,6 +55,8 @@ bool Step(HWND window, wchar_t how, const std::wstring& text)
         return Send(window, wide, WM_SETTEXT, 0, textParam);
     case L'r':
         return Send(window, wide, EM_REPLACESEL, TRUE, textParam);
+    case L'a':
+        return true;
     case L'c':
         for (size_t i = 0; i < (wide ? text.size() : narrow.size()); ++i)
             if (!Send(window, wide, WM_CHAR, wide ? text[i] : static_cast<unsigned char>(narrow[i]), 1))
@@ -69,6 +80,12 @@ int main()
             std::fprintf(stderr, "send_to_window: step %d (%ls) failed\n", i, args[i]);
             return 1;
         }
+        if (rest[1] == L'a')
+        {
+            const std::wstring told = Described(ReadAccessibleControl(window));
+            PrintHex(told.c_str(), told.size());
+            continue;
+        }
         wchar_t held[256] = {};
         DWORD_PTR length = 0;
         if (!::SendMessageTimeoutW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(held), SMTO_NORMAL, kAnswerMs,
@@ -77,9 +94,7 @@ int main()
             std::fprintf(stderr, "send_to_window: the window of step %d gave no text back\n", i);
             return 1;
         }
-        for (DWORD_PTR unit = 0; unit < length; ++unit)
-            std::printf("%04X", static_cast<unsigned>(held[unit]));
-        std::printf("\n");
+        PrintHex(held, length);
     }
     ::LocalFree(args);
     return 0;

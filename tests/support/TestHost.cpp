@@ -182,13 +182,29 @@ std::vector<std::wstring> SendFromAnotherProcess(const std::vector<CForeignStep>
     return held;
 }
 
+namespace
+{
+// The clipboard is the whole desktop's, and Wine's own clipboard keeper opens it now and then
+// too: whoever finds it open waits a moment and asks again, for 5 seconds at most.
+bool OpenClipboardInTurn(HWND owner)
+{
+    for (int attempt = 0; attempt < 500; ++attempt)
+    {
+        if (::OpenClipboard(owner))
+            return true;
+        ::Sleep(10);
+    }
+    return false;
+}
+}
+
 void SetClipboardText(HWND owner, const std::string& text)
 {
     HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
     memcpy(::GlobalLock(memory), text.c_str(), text.size() + 1);
     ::GlobalUnlock(memory);
     CClipboardTurn turn;
-    ASSERT_TRUE(::OpenClipboard(owner));
+    ASSERT_TRUE(OpenClipboardInTurn(owner));
     ::EmptyClipboard();
     EXPECT_TRUE(::SetClipboardData(CF_TEXT, memory));
     ::CloseClipboard();
@@ -198,7 +214,7 @@ std::string GetClipboardText(HWND owner)
 {
     CClipboardTurn turn;
     std::string text;
-    HANDLE memory = ::OpenClipboard(owner) ? ::GetClipboardData(CF_TEXT) : nullptr;
+    HANDLE memory = OpenClipboardInTurn(owner) ? ::GetClipboardData(CF_TEXT) : nullptr;
     if (const char* data = memory ? static_cast<const char*>(::GlobalLock(memory)) : nullptr)
     {
         text = data;

@@ -1,4 +1,5 @@
 #pragma once
+#include "framework/HighContrastSeam.h"
 #include "framework/MessageBoxSeam.h"
 #include "framework/ShellSeam.h"
 #include <string>
@@ -48,7 +49,7 @@ struct CClipboardTurn
 
 // Another program sending a window a text or keys: HOW 's' sets the text, 'r' replaces the
 // selection, 'c' types each character; in lower case through the ...A functions, in upper case
-// through the ...W ones.
+// through the ...W ones. 'a' sends nothing and asks oleacc about the window instead.
 struct CForeignStep
 {
     HWND window;
@@ -56,8 +57,9 @@ struct CForeignStep
     std::wstring text;
 };
 // Runs the steps in a process of their own (tests/support/SendToWindow.cpp) while this thread
-// answers the messages; gives what the window held after each step (nothing, with a test
-// failure, when that process fails or does not end within its time).
+// answers the messages; gives what the window held after each step, or after 'a' what oleacc
+// told of it, as Described puts it (nothing, with a test failure, when that process fails or
+// does not end within its time).
 std::vector<std::wstring> SendFromAnotherProcess(const std::vector<CForeignStep>& steps);
 
 // The tooltip window of this thread when there is exactly one, and what it holds for a tool
@@ -135,4 +137,11 @@ struct CShellRecorder
     ~CShellRecorder() { SetShellExecuteFunction(nullptr); }
     std::vector<Call> m_calls;
     INT_PTR m_nResult;
+};
+
+// The system's high-contrast setting on, as far as our painting asks, for its lifetime.
+struct CHighContrastOn
+{
+    CHighContrastOn() { SetHighContrastFunction([] { return true; }); }
+    ~CHighContrastOn() { SetHighContrastFunction(nullptr); }
 };
