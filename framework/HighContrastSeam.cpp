@@ -1,4 +1,4 @@
-#include "HighContrastSeam.h"
+#include "framework/HighContrastSeam.h"
 
 namespace
 {

@@ -1,4 +1,4 @@
-#include "AccessibleControl.h"
+#include "tests/support/AccessibleControl.h"
 #include <oleacc.h>
 
 namespace
