@@ -30,7 +30,13 @@ bool CAdifDistanceFiller::Fill(const std::string& in, std::string& out, std::vec
     }
     if (!error.empty())
         return false;
-    m_counts.unterminated = !record.fields.empty();
+    for (const AdifField& f : record.fields) {
+        m_counts.characterCounted += f.countedInCharacters ? 1 : 0;
+        if (f.hasLength)
+            m_counts.unterminated = true;
+        else if (m_counts.closing.empty())
+            m_counts.closing = f.name;
+    }
     body.append(in, record.begin, std::string::npos);
     out.swap(body);
     return true;
@@ -44,6 +50,7 @@ void CAdifDistanceFiller::FillRecord(const std::string& in, const AdifRecord& re
     bool hasDistance = false;
     AdifField distance;
     for (const AdifField& f : record.fields) {
+        m_counts.characterCounted += f.countedInCharacters ? 1 : 0;
         const auto data = [&] { return in.substr(f.dataBegin, f.end - f.dataBegin); };
         if (f.name == "GRIDSQUARE")
             grid = data();

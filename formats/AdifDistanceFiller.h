@@ -20,7 +20,9 @@ struct AdifCounts {
     long noGrid = 0;          // no GRIDSQUARE
     long noOwnGrid = 0;       // no MY_GRIDSQUARE and no locator for the log
     long badGrid = 0;         // a grid that is not a locator
+    long characterCounted = 0;  // fields whose length counts UTF-8 characters, read so
     bool unterminated = false;  // fields after the last <EOR>
+    std::string closing;        // a closing tag after the last <EOR>, such as EOF
 };
 
 class CAdifDistanceFiller {

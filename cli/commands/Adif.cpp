@@ -15,7 +15,10 @@ std::string Summary(const AdifCounts& c)
          + std::to_string(c.overwritten) + " overwritten, " + std::to_string(c.kept) + " kept (DISTANCE already there), "
          + std::to_string(c.noGrid) + " without GRIDSQUARE, " + std::to_string(c.noOwnGrid)
          + " without MY_GRIDSQUARE or --from, " + std::to_string(c.badGrid) + " with a grid that is not a locator"
-         + (c.unterminated ? "; fields after the last <EOR> left as they were" : "") + "\n";
+         + (c.characterCounted ? "; " + std::to_string(c.characterCounted)
+                                     + " field lengths read as counts of UTF-8 characters, not bytes" : "")
+         + (c.unterminated ? "; fields after the last <EOR> left as they were" : "")
+         + (c.closing.empty() ? "" : "; its closing <" + c.closing + "> kept") + "\n";
 }
 
 // The log is read whole before anything is written; -o OUT is written whole or not at all.
