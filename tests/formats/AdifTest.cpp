@@ -3,6 +3,10 @@
 #include "formats/AdifDistanceFiller.h"
 #include "formats/AdifReader.h"
 
+#include "base/NumberText.h"
+#include "engine/GreatCircle.h"
+#include "engine/Place.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -108,6 +112,66 @@ TEST(AdifDistanceFiller, MalformedLogsAreRefusedWithLineFieldAndWhatToChange)
         EXPECT_NE(error.find(c[2]), std::string::npos) << error;
         EXPECT_EQ(out, "");
     }
+}
+
+// The distance the filler should write between a locator and a point, on the nautical-mile sphere.
+std::string DistanceField(const char* from, LatLon to)
+{
+    Place place;
+    std::string why;
+    EXPECT_TRUE(ReadLocatorPlace(from, place, why)) << why;
+    const std::string value = FormatShown(CGreatCircle(place.point, to).GetAngle() * locatrix::kNauticalMileSphereKm, 1);
+    return "<DISTANCE:" + std::to_string(value.size()) + ">" + value;
+}
+
+// An empty or zero DISTANCE is none, unless both ends lie in one square; a QSO on a grid line
+// or corner is measured from the middle of its squares, wherever the log lists them.
+TEST(AdifDistanceFiller, PlaceholdersAndGridsInOtherForms)
+{
+    const std::string own = "<MY_GRIDSQUARE:6>JO62QM";
+    const LatLon fn31{41.5, -73};   // the centre of FN31
+    const LatLon line{39.5, -76};   // FM19 and FM29 meet here
+    const LatLon corner{40, -80};   // EM99, EN90, FM09 and FN00 meet here
+    const std::string fn31Field = DistanceField("JO62QM", fn31);
+    const struct {
+        std::string record, filled;
+        long placeholders, otherForms, kept;
+    } cases[] = {
+        {"<GRIDSQUARE:4>FN31<DISTANCE:3>0.0" + own, "<GRIDSQUARE:4>FN31" + fn31Field + own, 1, 0, 0},
+        {"<GRIDSQUARE:4>FN31<distance:0>" + own, "<GRIDSQUARE:4>FN31" + fn31Field + own, 1, 0, 0},
+        {"<GRIDSQUARE:4>FN31<DISTANCE:4:N>0.00" + own, "<GRIDSQUARE:4>FN31" + fn31Field + own, 1, 0, 0},
+        {"<GRIDSQUARE:4>FN31<DISTANCE:2>12" + own, "<GRIDSQUARE:4>FN31<DISTANCE:2>12" + own, 0, 0, 1},
+        {"<GRIDSQUARE:6>jo62qm<DISTANCE:1>0" + own, "<GRIDSQUARE:6>jo62qm<DISTANCE:1>0" + own, 0, 0, 1},
+        {"<VUCC_GRIDS:9>FM19,FM29" + own, "<VUCC_GRIDS:9>FM19,FM29" + own + DistanceField("JO62QM", line) + " ", 0, 1, 0},
+        {"<GRIDSQUARE:0><VUCC_GRIDS:19>EM99,EN90,FM09,FN00" + own,
+         "<GRIDSQUARE:0><VUCC_GRIDS:19>EM99,EN90,FM09,FN00" + own + DistanceField("JO62QM", corner) + " ", 0, 1, 0},
+        {"<GRIDSQUARE:9>FM19,FM29" + own, "<GRIDSQUARE:9>FM19,FM29" + own + DistanceField("JO62QM", line) + " ", 0, 1, 0},
+        {"<GRIDSQUARE:5>FN31 " + own, "<GRIDSQUARE:5>FN31 " + own + fn31Field + " ", 0, 1, 0},
+        {"<GRIDSQUARE:4>JO62<MY_VUCC_GRIDS:9>FM19,FM29",
+         "<GRIDSQUARE:4>JO62<MY_VUCC_GRIDS:9>FM19,FM29" + DistanceField("JO62", line) + " ", 0, 1, 0},
+    };
+    for (const auto& c : cases) {
+        CAdifDistanceFiller fill("", false, 0, 1);
+        std::string out, error;
+        std::vector<std::string> warnings;
+        ASSERT_TRUE(fill.Fill(c.record + "<EOR>", out, warnings, error)) << error;
+        EXPECT_EQ(out, c.filled + "<EOR>");
+        const AdifCounts& n = fill.GetCounts();
+        EXPECT_EQ(std::make_tuple(n.placeholders, n.otherForms, n.kept, n.filled),
+                  std::make_tuple(c.placeholders, c.otherForms, c.kept, c.kept ? 0L : 1L))
+            << c.record;
+        EXPECT_EQ(warnings, std::vector<std::string>()) << c.record;
+    }
+
+    // A list whose squares do not meet is no grid; --overwrite counts a placeholder as overwritten.
+    CAdifDistanceFiller fill("JO62QM", true, 0, 1);
+    std::string out, error;
+    std::vector<std::string> warnings;
+    ASSERT_TRUE(fill.Fill("<VUCC_GRIDS:9>FM19,FM39<EOR>\n<GRIDSQUARE:4>FN31<DISTANCE:0><EOR>", out, warnings, error));
+    EXPECT_EQ(warnings, std::vector<std::string>{"line 1: QSO 1: GRIDSQUARE \"FM19,FM39\": the squares of a list must "
+                                                 "meet on a grid line or at a corner"});
+    const AdifCounts& n = fill.GetCounts();
+    EXPECT_EQ(std::make_tuple(n.badGrid, n.overwritten, n.placeholders), std::make_tuple(1L, 1L, 0L));
 }
 
 // What real loggers write: a header of fields alone, a closing tag, lengths in UTF-8 characters.
