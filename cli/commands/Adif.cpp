@@ -53,7 +53,7 @@ CommandResult Adif(const Options& o)
     CAdifDistanceFiller filler(o.from, o.overwrite, o.radiusKm, o.precision >= 0 ? o.precision : 1);
     if (!filler.Fill(input, output, warnings, error)) {
         result.status = kExitRefused;
-        result.err = "adif: " + (source.empty() ? std::string("standard input") : Quoted(source)) + ", " + error
+        result.err = "adif: " + (source.empty() ? std::string("standard input") : QuotedName(source)) + ", " + error
                    + "; nothing written";
         return result;
     }
