@@ -2,9 +2,10 @@
 
 #include <cstdio>
 
-std::string Quoted(const std::string& text)
+namespace {
+
+std::string QuotedUpTo(const std::string& text, std::string::size_type kLongest)
 {
-    const std::string::size_type kLongest = 40;
     std::string out = "\"";
     for (std::string::size_type i = 0; i < text.size() && i < kLongest; ++i) {
         const unsigned char c = static_cast<unsigned char>(text[i]);
@@ -18,3 +19,9 @@ std::string Quoted(const std::string& text)
     }
     return out + (text.size() > kLongest ? "\"..." : "\"");
 }
+
+} // namespace
+
+std::string Quoted(const std::string& text) { return QuotedUpTo(text, 40); }
+
+std::string QuotedName(const std::string& name) { return QuotedUpTo(name, std::string::npos); }

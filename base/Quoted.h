@@ -6,3 +6,6 @@
 #include <string>
 
 std::string Quoted(const std::string& text);
+
+// A file's name in a message, escaped alike but never cut: a cut name names no file.
+std::string QuotedName(const std::string& name);

@@ -62,6 +62,17 @@ bool SetChanges(const std::string&, Options& o)
     return true;
 }
 
+bool SetEstimated(const std::string&, Options& o)
+{
+    o.estimated = true;
+    return true;
+}
+bool SetVerbose(const std::string&, Options& o)
+{
+    o.verbose = true;
+    return true;
+}
+
 const struct Option {
     const char* name;
     bool takesValue;
@@ -78,6 +89,8 @@ const struct Option {
     {"-o", true, kMap | kAdif, ReadOutput, "-o needs a file name"},
     {"--overwrite", false, kAdif, SetOverwrite, ""},
     {"--changes", false, kNmea, SetChanges, ""},
+    {"--estimated", false, kNmea, SetEstimated, ""},
+    {"--verbose", false, kNmea, SetVerbose, ""},
 };
 
 const Option* Find(const std::string& name)

@@ -21,6 +21,8 @@ struct Options {
     std::string from;            // adif --from
     bool overwrite = false;      // adif --overwrite
     bool changes = false;        // nmea --changes
+    bool estimated = false;      // nmea --estimated
+    bool verbose = false;        // nmea --verbose
     std::string output;          // -o FILE
     std::vector<std::string> values;
 };

@@ -7,19 +7,19 @@
 
 namespace {
 
-// The scaled fields of one axis: x is the position in units of the first field's step,
-// with the 1e-7 added once, before anything is cut off.
-void EncodeAxis(double x, char out[5])
+// The scaled fields of one axis, six characters: x is the position in units of the first
+// field's step, with the 1e-7 added once, before anything is cut off.
+void EncodeAxis(double x, char out[6])
 {
     // Outside [0, 18) there is no field letter: "S" would not exist, and below the first
     // row the whole part and the floor disagree. The edge rows/columns take those.
     // NaN lands here too, in the first row, so no cast below ever sees it.
     if (!(x >= 0.0)) {
-        out[0] = 'A'; out[1] = '0'; out[2] = 'A'; out[3] = '0'; out[4] = 'A';
+        out[0] = 'A'; out[1] = '0'; out[2] = 'A'; out[3] = '0'; out[4] = 'A'; out[5] = '0';
         return;
     }
     if (x >= 18.0) {
-        out[0] = 'R'; out[1] = '9'; out[2] = 'X'; out[3] = '9'; out[4] = 'X';
+        out[0] = 'R'; out[1] = '9'; out[2] = 'X'; out[3] = '9'; out[4] = 'X'; out[5] = '9';
         return;
     }
     out[0] = static_cast<char>('A' + static_cast<int>(x));
@@ -31,21 +31,23 @@ void EncodeAxis(double x, char out[5])
     out[3] = static_cast<char>('0' + static_cast<int>(x));
     x = (x - std::floor(x)) * 24;
     out[4] = static_cast<char>('A' + static_cast<int>(x));
+    x = (x - std::floor(x)) * 10;
+    out[5] = static_cast<char>('0' + static_cast<int>(x));
 }
 
 } // namespace
 
-std::string EncodeLocator(double latitude, double longitude)
+std::string EncodeLocator(double latitude, double longitude, int chars)
 {
     // Each axis runs on its own: the steps never mix x and y.
-    char lon[5];
-    char lat[5];
+    char lon[6];
+    char lat[6];
     EncodeAxis((longitude + 180) * 0.05 + 0.0000001, lon);
     EncodeAxis((latitude + 90) * 0.1 + 0.0000001, lat);
 
     std::string text;
-    text.reserve(10);
-    for (int i = 0; i < 5; ++i) {
+    text.reserve(12);
+    for (int i = 0; i < 6 && 2 * i < chars; ++i) {
         text += lon[i];
         text += lat[i];
     }

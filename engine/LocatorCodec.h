@@ -9,9 +9,11 @@ struct LatLon {
     double Longitude;
 };
 
-// Ten characters, always; 6- and 8-character forms are its prefixes. Positions beyond
-// the grid go to the first or last row/column instead of the non-existent "S".
-std::string EncodeLocator(double latitude, double longitude);
+// Ten characters unless asked for 2 to 12 (even); shorter forms are prefixes of longer ones.
+// A square holds its south and west edges; the 1e-7 of a field added before anything is cut
+// off keeps binary rounding from putting a position on an edge into the square below it.
+// Positions beyond the grid go to the first or last row/column instead of the non-existent "S".
+std::string EncodeLocator(double latitude, double longitude, int chars = 10);
 
 // At least 6 characters, each of the first ten (as many as there are) in its pair's range:
 // field letters "A"-"R", digits "0"-"9", square letters "A"-"X", upper case only.

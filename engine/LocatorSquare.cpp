@@ -2,7 +2,6 @@
 
 #include "base/Characters.h"
 
-#include <cmath>
 
 namespace {
 
@@ -14,15 +13,6 @@ const double kLatitudeSteps = 57600.0;             // finest squares per degree 
 const long kPairStep[6] = {576000, 57600, 2400, 240, 10, 1};
 const char kPairFirst[6] = {'A', '0', 'A', '0', 'A', '0'};
 const char kPairLast[6] = {'R', '9', 'X', '9', 'X', '9'};
-
-long StepsOf(double scaled)
-{
-    if (!(scaled >= 0))
-        return 0;
-    if (scaled >= kSteps)
-        return kSteps - 1;
-    return static_cast<long>(std::floor(scaled));
-}
 
 } // namespace
 
@@ -75,8 +65,37 @@ LatLon CLocatorSquare::GetCentre() const
 
 std::string CLocatorSquare::Encode(double latitude, double longitude, int chars)
 {
-    long x = StepsOf((longitude + 180) * kLongitudeSteps);
-    long y = StepsOf((latitude + 90) * kLatitudeSteps);
+    return EncodeLocator(latitude, longitude, chars);
+}
+
+namespace {
+
+// The finest squares from the grid's south or west edge to the angle, rounded down: the
+// decimals multiplied out digit by digit, so that an edge is exact.
+long ExactSteps(const DecimalAngle& angle, long stepsPerDegree, long offsetDegrees)
+{
+    const long perUnit = stepsPerDegree / angle.unitsPerDegree;
+    long carry = 0;
+    bool remainder = false;
+    for (std::string::size_type i = angle.decimals.size(); i-- > 0;) {
+        const long t = (angle.decimals[i] - '0') * perUnit + carry;
+        remainder = remainder || t % 10 != 0;
+        carry = t / 10;
+    }
+    // Beyond the grid: its edge squares, as for a double (and no overflow of a 32-bit long).
+    if (angle.whole > 200 * angle.unitsPerDegree)
+        return angle.negative ? 0 : kSteps - 1;
+    const long magnitude = angle.whole * perUnit + carry;
+    const long steps = offsetDegrees * stepsPerDegree + (angle.negative ? -magnitude - (remainder ? 1 : 0) : magnitude);
+    return steps < 0 ? 0 : steps >= kSteps ? kSteps - 1 : steps;
+}
+
+} // namespace
+
+std::string CLocatorSquare::Encode(const DecimalAngle& latitude, const DecimalAngle& longitude, int chars)
+{
+    long x = ExactSteps(longitude, 28800, 180);
+    long y = ExactSteps(latitude, 57600, 90);
     std::string text;
     for (int pair = 0; pair < 6 && 2 * pair < chars; ++pair) {
         text += static_cast<char>(kPairFirst[pair] + x / kPairStep[pair]);

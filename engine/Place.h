@@ -15,3 +15,6 @@ struct Place {
 bool ReadPlace(const std::string& text, Place& place, std::string& why);
 // A locator only.
 bool ReadLocatorPlace(const std::string& text, Place& place, std::string& why);
+// Squares of one size that meet on a grid line or a corner, listed with commas ("FM19,FM29",
+// 2 or 4 of them, as ADIF's VUCC_GRIDS holds them): the centre of the area they cover.
+bool ReadSquaresPlace(const std::string& list, Place& place, std::string& why);

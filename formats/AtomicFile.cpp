@@ -16,7 +16,7 @@ namespace {
 
 std::string Failure(const char* what, const std::string& path)
 {
-    return std::string("cannot ") + what + " " + Quoted(path) + ": " + std::strerror(errno);
+    return std::string("cannot ") + what + " " + QuotedName(path) + ": " + std::strerror(errno);
 }
 
 // The bytes on the disk before the file takes the target's place: a replaced file is then never
@@ -40,7 +40,7 @@ bool Replace(const std::string& temporary, const std::string& path, std::string&
     // Windows keeps a read-only file; Wine would replace it.
     const DWORD attributes = ::GetFileAttributesA(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
-        error = "cannot replace " + Quoted(path) + ": the file is read-only";
+        error = "cannot replace " + QuotedName(path) + ": the file is read-only";
         return false;
     }
     // The C runtime's rename does not replace an existing file.
@@ -52,7 +52,7 @@ bool Replace(const std::string& temporary, const std::string& path, std::string&
     std::string reason(text);
     while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r' || reason.back() == ' ' || reason.back() == '.'))
         reason.pop_back();
-    error = "cannot replace " + Quoted(path) + ": " + (reason.empty() ? "error " + std::to_string(code) : reason);
+    error = "cannot replace " + QuotedName(path) + ": " + (reason.empty() ? "error " + std::to_string(code) : reason);
     return false;
 #else
     if (std::rename(temporary.c_str(), path.c_str()) == 0)

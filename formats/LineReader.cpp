@@ -1,5 +1,13 @@
 #include "formats/LineReader.h"
 
+#include <sys/stat.h>
+#ifdef _WIN32
+#include <io.h>
+#define fileno _fileno
+#else
+#include <unistd.h>
+#endif
+
 CLineReader::CLineReader(std::FILE* file, std::size_t limit) : m_hFile(file), m_nLimit(limit) {}
 
 bool CLineReader::Next(std::string& line)
@@ -24,4 +32,10 @@ bool CLineReader::Next(std::string& line)
         line.pop_back();
     ++m_nLine;
     return true;
+}
+
+bool CLineReader::IsLive() const
+{
+    struct stat status;
+    return fstat(fileno(m_hFile), &status) != 0 || (status.st_mode & S_IFMT) != S_IFREG;
 }

@@ -35,7 +35,8 @@ bool IsAddressCharacter(char c) { return (c >= 'A' && c <= 'Z') || (c >= '0' && 
 
 } // namespace
 
-bool CNmeaReader::ReadCoordinate(const std::string& text, const std::string& hemisphere, bool longitude, double& value)
+bool CNmeaReader::ReadCoordinate(const std::string& text, const std::string& hemisphere, bool longitude, double& value,
+                                 DecimalAngle& exact)
 {
     // Whole degrees are the digits before the last two in front of the point.
     const std::string::size_type point = text.find('.');
@@ -48,7 +49,7 @@ bool CNmeaReader::ReadCoordinate(const std::string& text, const std::string& hem
             return false;
     if (point != std::string::npos && point + 1 == text.size())
         return false;
-    const double degrees = IntegerValue(text.substr(0, degreeDigits));
+    const int degrees = IntegerValue(text.substr(0, degreeDigits));
     const double minutes = RealValue(text.substr(degreeDigits));
     if (minutes >= 60)
         return false;
@@ -60,16 +61,35 @@ bool CNmeaReader::ReadCoordinate(const std::string& text, const std::string& hem
     if (hemisphere.size() != 1 || (hemisphere[0] != positive && hemisphere[0] != negative))
         return false;
     value = hemisphere[0] == negative ? -v : v;
+    exact.negative = hemisphere[0] == negative;
+    exact.whole = degrees * 60L + IntegerValue(text.substr(degreeDigits, 2));
+    exact.decimals = point == std::string::npos ? std::string() : text.substr(point + 1);
+    exact.unitsPerDegree = 60;
     return true;
 }
 
-NmeaOutcome CNmeaReader::ReadSentence(const std::string& sentence, LatLon& fix, std::string& why)
+NmeaOutcome CNmeaReader::ReadSentence(const std::string& sentence, NmeaFix& fix, std::string& why)
 {
+    // The address: a talker and a sentence (GPGGA), or a maker's own (PSRFTXT). Anything else
+    // after a "$" is a "$" that starts no sentence.
+    std::string::size_type end = 1;
+    while (end < sentence.size() && IsAddressCharacter(sentence[end]))
+        ++end;
+    const std::string address = sentence.substr(1, end - 1);
+    if (sentence.empty() || sentence[0] != '$' || address.size() < 3 || address.size() > 9
+        || (end < sentence.size() && sentence[end] != ',' && sentence[end] != '*')) {
+        why = "no sentence: " + Quoted(sentence.substr(0, 12));
+        return NmeaOutcome::Noise;
+    }
+    // Proprietary sentences (P...) and any other kind are not ours to read.
+    const std::string type = address.size() == 5 && address[0] != 'P' ? address.substr(2) : std::string();
+    const bool position = type == "GGA" || type == "RMC" || type == "GLL";
     const std::string::size_type star = sentence.find('*');
-    if (sentence.empty() || sentence[0] != '$' || star == std::string::npos || star + 2 >= sentence.size()
-        || HexValue(sentence[star + 1]) < 0 || HexValue(sentence[star + 2]) < 0) {
-        why = "no checksum (*hh)";
-        return NmeaOutcome::BadChecksum;
+    if (star == std::string::npos || star + 2 >= sentence.size() || HexValue(sentence[star + 1]) < 0
+        || HexValue(sentence[star + 2]) < 0) {
+        // Text some receivers print without a checksum ($PSRFTXT) is no fault of a position.
+        why = position ? "no checksum (*hh)" : "text without a checksum: " + Quoted(sentence.substr(0, 12));
+        return position ? NmeaOutcome::BadChecksum : NmeaOutcome::Noise;
     }
     unsigned sum = 0;
     for (std::string::size_type i = 1; i < star; ++i)
@@ -82,57 +102,59 @@ NmeaOutcome CNmeaReader::ReadSentence(const std::string& sentence, LatLon& fix, 
         why = text;
         return NmeaOutcome::BadChecksum;
     }
+    if (!position)
+        return NmeaOutcome::Other;
 
     const std::vector<std::string> f = Fields(sentence.substr(1, star - 1));
-    const std::string& address = f[0];
-    for (char c : address) {
-        if (!IsAddressCharacter(c)) {
-            why = "address field " + Quoted(address);
-            return NmeaOutcome::Malformed;
-        }
-    }
-    // Proprietary sentences (P...) and any other kind are not ours to read.
-    const std::string type = address.size() == 5 && address[0] != 'P' ? address.substr(2) : std::string();
     std::size_t lat;          // index of the latitude field; longitude two further on
     std::size_t minimum;      // fields the sentence must have
+    std::size_t modeField;    // the mode indicator of NMEA 2.3 and later, where the sentence has one
     if (type == "GGA") {
         lat = 2;
         minimum = 7;
+        modeField = 0;
     } else if (type == "RMC") {
         lat = 3;
         minimum = 7;
-    } else if (type == "GLL") {
+        modeField = 12;
+    } else {
         lat = 1;
         minimum = 5;
-    } else {
-        return NmeaOutcome::Other;
+        modeField = 7;
     }
     if (f.size() < minimum) {
         why = address + " has " + std::to_string(f.size() - 1) + " fields, fewer than " + std::to_string(minimum - 1);
         return NmeaOutcome::Malformed;
     }
-    // What each sentence says about its fix: GGA its quality, RMC and GLL their status, and
-    // the mode indicator of NMEA 2.3 and later ("N": not valid).
+    // What each sentence says about its fix: GGA its quality, RMC and GLL their status ("V":
+    // none; NMEA 1.5's GLL has no status), and the mode indicator: "N" none, "E" dead
+    // reckoning, "M" typed in, "S" a simulator.
     bool valid = true;
     if (type == "GGA")
         valid = !f[6].empty() && f[6] != "0";
     else if (type == "RMC")
-        valid = f[2] == "A" && !(f.size() > 12 && f[12] == "N");
+        valid = f[2] == "A";
     else
-        valid = (f.size() <= 6 || f[6] == "A") && !(f.size() > 7 && f[7] == "N");
-    if (!valid || f[lat].empty() || f[lat + 2].empty())
+        valid = f.size() <= 6 || f[6] == "A";
+    const std::string mode = modeField && f.size() > modeField ? f[modeField] : std::string();
+    const std::string quality = type == "GGA" ? f[6] : std::string();
+    if (mode == "N")
+        valid = false;
+    const bool estimated = quality == "6" || mode == "E";
+    const bool notReal = quality == "7" || quality == "8" || mode == "M" || mode == "S";
+    // Receivers in dead reckoning or demonstration mode mark RMC and GLL void as well.
+    if ((!valid && !estimated && !notReal) || f[lat].empty() || f[lat + 2].empty())
         return NmeaOutcome::NoFix;
 
-    double latitude = 0;
-    double longitude = 0;
-    if (!ReadCoordinate(f[lat], f[lat + 1], false, latitude)) {
+    NmeaFix read;
+    if (!ReadCoordinate(f[lat], f[lat + 1], false, read.point.Latitude, read.latitude)) {
         why = address + " field " + std::to_string(lat) + " (latitude) " + Quoted(f[lat] + "," + f[lat + 1]);
         return NmeaOutcome::Malformed;
     }
-    if (!ReadCoordinate(f[lat + 2], f[lat + 3], true, longitude)) {
+    if (!ReadCoordinate(f[lat + 2], f[lat + 3], true, read.point.Longitude, read.longitude)) {
         why = address + " field " + std::to_string(lat + 2) + " (longitude) " + Quoted(f[lat + 2] + "," + f[lat + 3]);
         return NmeaOutcome::Malformed;
     }
-    fix = LatLon{latitude, longitude};
-    return NmeaOutcome::Fix;
+    fix = read;
+    return notReal ? NmeaOutcome::NotReal : estimated ? NmeaOutcome::Estimated : NmeaOutcome::Fix;
 }

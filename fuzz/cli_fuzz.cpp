@@ -82,9 +82,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 Check(std::fabs(part[i].Longitude - part[i - 1].Longitude) <= 180);
     }
 
-    LatLon fix{0, 0};
-    if (CNmeaReader::ReadSentence(all, fix, why) == NmeaOutcome::Fix)
-        Check(std::fabs(fix.Latitude) <= 90 && std::fabs(fix.Longitude) <= 180);
+    NmeaFix fix;
+    if (CNmeaReader::ReadSentence(all, fix, why) == NmeaOutcome::Fix) {
+        Check(std::fabs(fix.point.Latitude) <= 90 && std::fabs(fix.point.Longitude) <= 180);
+        // The square its digits lie in holds the position it reads, but for rounding.
+        CLocatorSquare exact;
+        Check(exact.SetLocator(CLocatorSquare::Encode(fix.latitude, fix.longitude, 12), why));
+        Check(exact.GetSouth() - 1e-9 <= fix.point.Latitude && fix.point.Latitude <= exact.GetNorth() + 1e-9);
+        Check(exact.GetWest() - 1e-9 <= fix.point.Longitude && fix.point.Longitude <= exact.GetEast() + 1e-9);
+    }
 
     // Filling twice changes nothing the second time: what was added is kept.
     CAdifDistanceFiller log("JO62QM", false, 0, 1);

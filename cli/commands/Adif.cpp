@@ -11,11 +11,17 @@ namespace {
 
 std::string Summary(const AdifCounts& c)
 {
-    return "adif: " + std::to_string(c.qsos) + " QSOs: " + std::to_string(c.filled) + " filled, "
-         + std::to_string(c.overwritten) + " overwritten, " + std::to_string(c.kept) + " kept (DISTANCE already there), "
-         + std::to_string(c.noGrid) + " without GRIDSQUARE, " + std::to_string(c.noOwnGrid)
-         + " without MY_GRIDSQUARE or --from, " + std::to_string(c.badGrid) + " with a grid that is not a locator"
-         + (c.unterminated ? "; fields after the last <EOR> left as they were" : "") + "\n";
+    const auto n = [](long count) { return std::to_string(count); };
+    return "adif: " + n(c.qsos) + " QSOs: " + n(c.filled) + " filled"
+         + (c.placeholders ? " (" + n(c.placeholders) + " over an empty or zero DISTANCE)" : "") + ", " + n(c.overwritten) + " overwritten, " + n(c.kept)
+         + " kept (DISTANCE already there), " + n(c.noGrid) + " without GRIDSQUARE, " + n(c.noOwnGrid)
+         + " without MY_GRIDSQUARE or --from, " + n(c.badGrid) + " with a grid that is not a locator"
+         + (c.otherForms ? "; " + n(c.otherForms) + " measured from VUCC_GRIDS, a list of squares or a grid with blanks"
+                         : "")
+         + (c.characterCounted ? "; " + n(c.characterCounted) + " field lengths read as counts of UTF-8 characters, not bytes"
+                               : "")
+         + (c.unterminated ? "; fields after the last <EOR> left as they were" : "")
+         + (c.closing.empty() ? "" : "; its closing <" + c.closing + "> kept") + "\n";
 }
 
 // The log is read whole before anything is written; -o OUT is written whole or not at all.
@@ -47,7 +53,7 @@ CommandResult Adif(const Options& o)
     CAdifDistanceFiller filler(o.from, o.overwrite, o.radiusKm, o.precision >= 0 ? o.precision : 1);
     if (!filler.Fill(input, output, warnings, error)) {
         result.status = kExitRefused;
-        result.err = "adif: " + (source.empty() ? std::string("standard input") : Quoted(source)) + ", " + error
+        result.err = "adif: " + (source.empty() ? std::string("standard input") : QuotedName(source)) + ", " + error
                    + "; nothing written";
         return result;
     }

@@ -18,7 +18,8 @@ namespace {
 const std::size_t kLongestLine = 4096;  // NMEA allows 82 bytes; anything longer is junk
 
 struct Counts {
-    long fixes = 0, printed = 0, noFix = 0, badChecksum = 0, malformed = 0, other = 0, junk = 0;
+    long fixes = 0, printed = 0, estimated = 0, notReal = 0, noFix = 0, badChecksum = 0, malformed = 0, other = 0,
+         noise = 0, junk = 0;
 };
 
 } // namespace
@@ -31,17 +32,22 @@ ExitStatus RunNmea(const Options& o, std::FILE* in, std::FILE* out, std::FILE* e
     if (!o.values.empty()) {
         file = std::fopen(o.values[0].c_str(), "rb");
         if (!file) {
-            Say(err, "nmea: cannot open " + Quoted(o.values[0]) + ": " + std::strerror(errno));
+            Say(err, "nmea: cannot open " + QuotedName(o.values[0]) + ": " + std::strerror(errno));
             return kExitFile;
         }
     }
     const int decimals = o.precision >= 0 ? o.precision : 6;
     CLineReader reader(file, kLongestLine);
+    // Whoever follows a live receiver wants each locator when it is there; a file is written in blocks.
+    const bool live = reader.IsLive();
     Counts n;
     std::string line;
     std::string last;
     bool header = o.format == OutputFormat::Csv;
     ExitStatus status = kExitDone;
+    const auto report = [&](const std::string& why) {
+        Say(err, "nmea: line " + std::to_string(reader.GetLineNumber()) + ": " + why);
+    };
     while (reader.Next(line)) {
         const std::string::size_type first = line.find('$');
         if (first == std::string::npos) {
@@ -53,28 +59,41 @@ ExitStatus RunNmea(const Options& o, std::FILE* in, std::FILE* out, std::FILE* e
             const std::string::size_type next = line.find('$', at + 1);
             const std::string sentence = line.substr(at, next == std::string::npos ? std::string::npos : next - at);
             at = next;
-            LatLon fix{0, 0};
+            NmeaFix fix;
             std::string why;
             switch (CNmeaReader::ReadSentence(sentence, fix, why)) {
             case NmeaOutcome::Fix:
                 break;
+            case NmeaOutcome::Estimated:
+                ++n.estimated;
+                if (o.estimated)
+                    break;
+                continue;
+            case NmeaOutcome::NotReal:
+                ++n.notReal;
+                continue;
             case NmeaOutcome::NoFix:
                 ++n.noFix;
                 continue;
             case NmeaOutcome::Other:
                 ++n.other;
                 continue;
+            case NmeaOutcome::Noise:
+                ++n.noise;
+                if (o.verbose)
+                    report(why);
+                continue;
             case NmeaOutcome::BadChecksum:
                 ++n.badChecksum;
-                Say(err, "nmea: line " + std::to_string(reader.GetLineNumber()) + ": " + why);
+                report(why);
                 continue;
             case NmeaOutcome::Malformed:
                 ++n.malformed;
-                Say(err, "nmea: line " + std::to_string(reader.GetLineNumber()) + ": " + why);
+                report(why);
                 continue;
             }
             ++n.fixes;
-            const std::string locator = CLocatorSquare::Encode(fix.Latitude, fix.Longitude, o.chars);
+            const std::string locator = CLocatorSquare::Encode(fix.latitude, fix.longitude, o.chars);
             if (o.changes && locator == last)
                 continue;
             last = locator;
@@ -84,15 +103,12 @@ ExitStatus RunNmea(const Options& o, std::FILE* in, std::FILE* out, std::FILE* e
                 CRecordWriter r;
                 r.AddNumberText("line", std::to_string(reader.GetLineNumber()));
                 r.AddText("locator", locator);
-                r.AddNumber("lat_deg", fix.Latitude, decimals);
-                r.AddNumber("lon_deg", fix.Longitude, decimals);
+                r.AddNumber("lat_deg", fix.point.Latitude, decimals);
+                r.AddNumber("lon_deg", fix.point.Longitude, decimals);
                 text = o.format == OutputFormat::Json ? r.Json() + "\n" : (header ? r.CsvHeader() : "") + r.CsvRow();
                 header = false;
             }
-            std::fwrite(text.data(), 1, text.size(), out);
-            // Whoever follows a live receiver wants each locator when it is there.
-            if (std::fflush(out) != 0) {
-                Say(err, "nmea: cannot write the output");
+            if (std::fwrite(text.data(), 1, text.size(), out) != text.size() || (live && std::fflush(out) != 0)) {
                 status = kExitFile;
                 break;
             }
@@ -100,15 +116,28 @@ ExitStatus RunNmea(const Options& o, std::FILE* in, std::FILE* out, std::FILE* e
         if (status != kExitDone)
             break;
     }
+    if (status == kExitDone && std::fflush(out) != 0)
+        status = kExitFile;
+    if (status == kExitFile)
+        Say(err, "nmea: cannot write the output");
     if (reader.Failed()) {
         Say(err, "nmea: read error after line " + std::to_string(reader.GetLineNumber()));
         status = kExitFile;
     }
     if (file != in)
         std::fclose(file);
-    std::fprintf(err, "nmea: %ld lines: %ld fixes (%ld printed), %ld without a fix, %ld bad checksums, "
-                      "%ld malformed, %ld other sentences, %ld other lines\n",
-                 reader.GetLineNumber(), n.fixes, n.printed, n.noFix, n.badChecksum, n.malformed, n.other, n.junk);
+    // Counts of what real receivers rarely send appear only when there is some.
+    const auto some = [](long count, const std::string& what) {
+        return count ? ", " + std::to_string(count) + " " + what : std::string();
+    };
+    const std::string summary = "nmea: " + std::to_string(reader.GetLineNumber()) + " lines: " + std::to_string(n.fixes)
+        + " fixes (" + std::to_string(n.printed) + " printed), " + std::to_string(n.noFix) + " without a fix"
+        + some(n.estimated, o.estimated ? "by dead reckoning (taken)" : "by dead reckoning (skipped; --estimated takes them)")
+        + some(n.notReal, "typed in or simulated (skipped)") + ", " + std::to_string(n.badChecksum) + " bad checksums, "
+        + std::to_string(n.malformed) + " malformed, " + std::to_string(n.other) + " other sentences, "
+        + std::to_string(n.junk) + " other lines"
+        + some(n.noise, "stray \"$\" (binary data, \"$$\", text without a checksum; --verbose shows each)") + "\n";
+    std::fputs(summary.c_str(), err);
     return status;
 }
 

@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstdio>
 #include <string>
 
@@ -120,9 +122,10 @@ TEST(Codec, EveryPositionLiesInTheSquaresItEncodesTo)
         CLocatorSquare square;
         std::string why;
         ASSERT_TRUE(square.SetLocator(exact, why) && exact.size() == 2u * pairs) << exact << ": " << why;
-        ASSERT_TRUE(lat >= square.GetSouth() && lat < square.GetNorth() && lon >= square.GetWest()
-                    && lon < square.GetEast())
+        ASSERT_TRUE(lat >= square.GetSouth() - latShift && lat < square.GetNorth() - 1e-6
+                    && lon >= square.GetWest() - lonShift && lon < square.GetEast() - 2e-6)
             << lat << " " << lon << " " << exact;
+        ASSERT_EQ(exact, text.substr(0, std::min<std::size_t>(exact.size(), 10)) + (pairs == 6 ? exact.substr(10) : ""));
         const LatLon centre = square.GetCentre();
         for (double h : {square.GetNorth() - square.GetSouth(), square.GetHeight(),
                          (square.GetEast() - square.GetWest()) / 2, square.GetWidth() / 2,
@@ -131,6 +134,77 @@ TEST(Codec, EveryPositionLiesInTheSquaresItEncodesTo)
     }
     // The north pole and the date line: CLocatorSquare's edge squares.
     EXPECT_EQ(CLocatorSquare::Encode(90, 180, 12), "RR99XX99XX99");
+}
+
+
+// A grid line as NMEA states it: signed finest steps from the equator or the prime meridian
+// (perMinute of them to a minute of arc), as minutes with six decimals. Only a line at a
+// whole number of thousandths of a step divides out exactly; others have no decimal text.
+bool EdgeAsMinutes(long steps, long perMinute, DecimalAngle& angle)
+{
+    const long magnitude = steps < 0 ? -steps : steps;
+    const long long millionths = static_cast<long long>(magnitude % perMinute) * 1000000;
+    if (millionths % perMinute != 0)
+        return false;
+    char decimals[8];
+    std::snprintf(decimals, sizeof decimals, "%06lld", millionths / perMinute);
+    angle.negative = steps < 0;
+    angle.whole = magnitude / perMinute;
+    angle.decimals = decimals;
+    angle.unitsPerDegree = 60;
+    return true;
+}
+
+// Every corner of a random sample of squares of each length, given exactly as decimal minutes,
+// lies in the square whose south-west corner it is; a millionth of a minute less, in the square
+// to the south-west of it. The window's encoder agrees on every corner at 6, 8 and 10 characters.
+TEST(Codec, SquaresHoldTheirSouthAndWestEdgesExactly)
+{
+    static const long kPairStep[6] = {576000, 57600, 2400, 240, 10, 1};  // finest squares in one of each pair
+    SplitMix rng{20261207};
+    int corners = 0;
+    for (int chars = 2; chars <= 12; chars += 2) {
+        const long step = kPairStep[chars / 2 - 1];
+        const long across = 18L * 576000 / step;
+        for (int i = 0; i < 400; ++i) {
+            // A corner of a square, in finest squares from the grid's south-west corner.
+            const long x = rng.Below(static_cast<int>(across)) * step;
+            const long y = rng.Below(static_cast<int>(across)) * step;
+            DecimalAngle lon, lat;
+            if (!EdgeAsMinutes(x - 180L * 28800, 480, lon) || !EdgeAsMinutes(y - 90L * 57600, 960, lat))
+                continue;
+            ++corners;
+            const std::string text = CLocatorSquare::Encode(lat, lon, chars);
+            CLocatorSquare square;
+            std::string why;
+            ASSERT_TRUE(square.SetLocator(text, why) && text.size() == static_cast<std::size_t>(chars)) << text;
+            EXPECT_EQ(square.GetWest(), x / 28800.0 - 180) << text;
+            EXPECT_EQ(square.GetSouth(), y / 57600.0 - 90) << text;
+            const double latitude = (lat.negative ? -1 : 1) * (lat.whole + std::atof(("0." + lat.decimals).c_str())) / 60;
+            const double longitude = (lon.negative ? -1 : 1) * (lon.whole + std::atof(("0." + lon.decimals).c_str())) / 60;
+            if (chars >= 6 && chars <= 10) {
+                EXPECT_EQ(EncodeLocator(latitude, longitude, chars), text) << latitude << " " << longitude;
+            }
+
+            // A millionth of a minute south and west of the corner: the square beyond both edges.
+            if (x == 0 || y == 0)
+                continue;
+            DecimalAngle below[2] = {lat, lon};
+            for (DecimalAngle& a : below) {
+                long long millionths = (a.whole * 1000000LL + std::atoll(a.decimals.c_str())) * (a.negative ? -1 : 1) - 1;
+                a.negative = millionths < 0;
+                millionths = millionths < 0 ? -millionths : millionths;
+                char decimals[8];
+                std::snprintf(decimals, sizeof decimals, "%06lld", millionths % 1000000);
+                a.whole = static_cast<long>(millionths / 1000000);
+                a.decimals = decimals;
+            }
+            ASSERT_TRUE(square.SetLocator(CLocatorSquare::Encode(below[0], below[1], chars), why));
+            EXPECT_EQ(square.GetEast(), x / 28800.0 - 180) << text;
+            EXPECT_EQ(square.GetNorth(), y / 57600.0 - 90) << text;
+        }
+    }
+    EXPECT_GT(corners, 1000);  // most corners have a decimal text
 }
 
 } // namespace

@@ -43,4 +43,48 @@ TEST(Place, LocatorsAndPositionsAndWhatIsRefused)
     EXPECT_FALSE(ReadLocatorPlace("0,0", place, why));
 }
 
+// A QSO on a grid line or corner: the centre of the area its squares cover, whichever order
+// and case they come in, across the 180th meridian too.
+TEST(Place, SquaresOnAGridLineOrCorner)
+{
+    const struct {
+        const char* list;
+        double latitude, longitude;
+    } lists[] = {
+        {"FM19,FM29", 39.5, -76},
+        {"fm29, FM19", 39.5, -76},
+        {"FN20,FN21", 41, -75},
+        {"EM99,EN90,FM09,FN00", 40, -80},
+        {"RL99,AL09", 29.5, -180},
+        {"JO62QM,JO62RM", 52.520833333333336, 13.416666666666666},
+    };
+    for (const auto& l : lists) {
+        Place place;
+        std::string why;
+        ASSERT_TRUE(ReadSquaresPlace(l.list, place, why)) << l.list << ": " << why;
+        EXPECT_DOUBLE_EQ(place.point.Latitude, l.latitude) << l.list;
+        EXPECT_DOUBLE_EQ(place.point.Longitude, l.longitude) << l.list;
+    }
+    const struct {
+        const char* list;
+        const char* why;
+    } refused[] = {
+        {"FM19", "a list of squares has 2 or 4 of them, not 1"},
+        {"FM19,FM29,FM39", "a list of squares has 2 or 4 of them, not 3"},
+        {"FM19,FM39", "the squares of a list must meet on a grid line or at a corner"},
+        {"FM19,FM28", "the squares of a list must meet on a grid line or at a corner"},
+        {"FM19,FM29,FM39,FM49", "the squares of a list must meet on a grid line or at a corner"},
+        {"FM19,FM29,FM18,FM18", "a list names a square twice"},
+        {"FM19,FM29QA", "the squares of a list must be of one size"},
+        {"FM19,", "a locator has 2, 4, 6, 8, 10 or 12 characters, not 0"},
+    };
+    for (const auto& r : refused) {
+        Place unchanged{"x", {1, 2}};
+        std::string why;
+        EXPECT_FALSE(ReadSquaresPlace(r.list, unchanged, why)) << r.list;
+        EXPECT_EQ(why, r.why) << r.list;
+        EXPECT_EQ(unchanged.name, "x");
+    }
+}
+
 } // namespace

@@ -3,6 +3,10 @@
 #include "formats/AdifDistanceFiller.h"
 #include "formats/AdifReader.h"
 
+#include "base/NumberText.h"
+#include "engine/GreatCircle.h"
+#include "engine/Place.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -85,22 +89,147 @@ TEST(AdifDistanceFiller, FillsWhatItCanAndKeepsEveryOtherByte)
     EXPECT_EQ(std::make_tuple(o.overwritten, o.noOwnGrid, o.unterminated), std::make_tuple(1, 1, true));
 }
 
-TEST(AdifDistanceFiller, MalformedLogsAreRefusedWithLineAndField)
+TEST(AdifDistanceFiller, MalformedLogsAreRefusedWithLineFieldAndWhatToChange)
 {
-    const char* const cases[][2] = {
-        {"header without end\n<ADIF_VER:5>3.1.4\n", "line 3: the header has no <EOH>"},
-        {"<CALL:x>DL1X<EOR>", "line 1: field CALL: its length is not a number of 1 to 9 digits"},
-        {"<CALL:4>DL1X\n\n< EOR>", "line 3: a \"<\" that starts no field: \"< EOR>\""},
-        {"<CALL:4>DL1X<EOH>", "line 1: <EOH> where a field or <EOR> belongs"},
-        {"text\n<APP_X>\n<EOH>", "line 2: <APP_X> in the header"},
+    const char* const cases[][3] = {
+        {"header without end\n<ADIF_VER:5>3.1.4\n", "line 3: the header has no <EOH>", "end it with <EOH>"},
+        {"<CALL:x>DL1X<EOR>", "line 1: field CALL: its length is not a number", "right after the \":\""},
+        {"<CALL:4>DL1X\n<COMMENT: 4>Tony<EOR>", "line 2: field COMMENT: its length is not a number", "without blanks"},
+        {"<CALL:4>DL1X\n\n< EOR>", "line 3: a \"<\" that starts no field: \"< EOR>\"", "complete the tag"},
+        {"<CALL:4>DL1X<EOR>\n<EOH>", "line 2: <EOH> where a field or <EOR> belongs", "remove it"},
+        {"<CALL:2>K1<EOR><EOF>\n<CALL:2>K2<EOR>", "line 1: <EOF> where a field or <EOR> belongs", "may follow the last"},
+        {"text\n<APP_X>\n<EOH>", "line 2: <APP_X> in the header", "only fields and <EOH>"},
+        {"<CALL:4:>DL1X<EOR>", "line 1: field CALL: no data type", "write one"},
+        {"<CALL:4 DL1X<EOR>", "line 1: field CALL: no \">\"", "close the tag"},
+        {"<CALL:20>DL1X<EOR>", "line 1: field CALL: its length 20 runs past the end", "number of bytes"},
     };
     for (const auto& c : cases) {
         CAdifDistanceFiller log("", false, 0, 1);
         std::string out = "x", error;
         std::vector<std::string> warnings;
         EXPECT_FALSE(log.Fill(c[0], out, warnings, error)) << c[0];
-        EXPECT_EQ(error, c[1]);
+        EXPECT_EQ(error.rfind(c[1], 0), 0u) << error;
+        EXPECT_NE(error.find(c[2]), std::string::npos) << error;
         EXPECT_EQ(out, "");
+    }
+}
+
+// The distance the filler should write between a locator and a point, on the nautical-mile sphere.
+std::string DistanceField(const char* from, LatLon to)
+{
+    Place place;
+    std::string why;
+    EXPECT_TRUE(ReadLocatorPlace(from, place, why)) << why;
+    const std::string value = FormatShown(CGreatCircle(place.point, to).GetAngle() * locatrix::kNauticalMileSphereKm, 1);
+    return "<DISTANCE:" + std::to_string(value.size()) + ">" + value;
+}
+
+// An empty or zero DISTANCE is none, unless both ends lie in one square; a QSO on a grid line
+// or corner is measured from the middle of its squares, wherever the log lists them.
+TEST(AdifDistanceFiller, PlaceholdersAndGridsInOtherForms)
+{
+    const std::string own = "<MY_GRIDSQUARE:6>JO62QM";
+    const LatLon fn31{41.5, -73};   // the centre of FN31
+    const LatLon line{39.5, -76};   // FM19 and FM29 meet here
+    const LatLon corner{40, -80};   // EM99, EN90, FM09 and FN00 meet here
+    const std::string fn31Field = DistanceField("JO62QM", fn31);
+    const struct {
+        std::string record, filled;
+        long placeholders, otherForms, kept;
+    } cases[] = {
+        {"<GRIDSQUARE:4>FN31<DISTANCE:3>0.0" + own, "<GRIDSQUARE:4>FN31" + fn31Field + own, 1, 0, 0},
+        {"<GRIDSQUARE:4>FN31<distance:0>" + own, "<GRIDSQUARE:4>FN31" + fn31Field + own, 1, 0, 0},
+        {"<GRIDSQUARE:4>FN31<DISTANCE:4:N>0.00" + own, "<GRIDSQUARE:4>FN31" + fn31Field + own, 1, 0, 0},
+        {"<GRIDSQUARE:4>FN31<DISTANCE:2>12" + own, "<GRIDSQUARE:4>FN31<DISTANCE:2>12" + own, 0, 0, 1},
+        {"<GRIDSQUARE:6>jo62qm<DISTANCE:1>0" + own, "<GRIDSQUARE:6>jo62qm<DISTANCE:1>0" + own, 0, 0, 1},
+        {"<VUCC_GRIDS:9>FM19,FM29" + own, "<VUCC_GRIDS:9>FM19,FM29" + own + DistanceField("JO62QM", line) + " ", 0, 1, 0},
+        {"<GRIDSQUARE:0><VUCC_GRIDS:19>EM99,EN90,FM09,FN00" + own,
+         "<GRIDSQUARE:0><VUCC_GRIDS:19>EM99,EN90,FM09,FN00" + own + DistanceField("JO62QM", corner) + " ", 0, 1, 0},
+        {"<GRIDSQUARE:9>FM19,FM29" + own, "<GRIDSQUARE:9>FM19,FM29" + own + DistanceField("JO62QM", line) + " ", 0, 1, 0},
+        {"<GRIDSQUARE:5>FN31 " + own, "<GRIDSQUARE:5>FN31 " + own + fn31Field + " ", 0, 1, 0},
+        {"<GRIDSQUARE:4>JO62<MY_VUCC_GRIDS:9>FM19,FM29",
+         "<GRIDSQUARE:4>JO62<MY_VUCC_GRIDS:9>FM19,FM29" + DistanceField("JO62", line) + " ", 0, 1, 0},
+    };
+    for (const auto& c : cases) {
+        CAdifDistanceFiller fill("", false, 0, 1);
+        std::string out, error;
+        std::vector<std::string> warnings;
+        ASSERT_TRUE(fill.Fill(c.record + "<EOR>", out, warnings, error)) << error;
+        EXPECT_EQ(out, c.filled + "<EOR>");
+        const AdifCounts& n = fill.GetCounts();
+        EXPECT_EQ(std::make_tuple(n.placeholders, n.otherForms, n.kept, n.filled),
+                  std::make_tuple(c.placeholders, c.otherForms, c.kept, c.kept ? 0L : 1L))
+            << c.record;
+        EXPECT_EQ(warnings, std::vector<std::string>()) << c.record;
+    }
+
+    // A list whose squares do not meet is no grid; --overwrite counts a placeholder as overwritten.
+    CAdifDistanceFiller fill("JO62QM", true, 0, 1);
+    std::string out, error;
+    std::vector<std::string> warnings;
+    ASSERT_TRUE(fill.Fill("<VUCC_GRIDS:9>FM19,FM39<EOR>\n<GRIDSQUARE:4>FN31<DISTANCE:0><EOR>", out, warnings, error));
+    EXPECT_EQ(warnings, std::vector<std::string>{"line 1: QSO 1: GRIDSQUARE \"FM19,FM39\": the squares of a list must "
+                                                 "meet on a grid line or at a corner"});
+    const AdifCounts& n = fill.GetCounts();
+    EXPECT_EQ(std::make_tuple(n.badGrid, n.overwritten, n.placeholders), std::make_tuple(1L, 1L, 0L));
+}
+
+// What real loggers write: a header of fields alone, a closing tag, lengths in UTF-8 characters.
+TEST(AdifReader, ReadsLogsAsLoggersWriteThem)
+{
+    const std::string record = "<CALL:4>DL1X <GRIDSQUARE:4>JO62 <MY_GRIDSQUARE:4>JO62 <EOR>";
+    const std::string filled = "<CALL:4>DL1X <GRIDSQUARE:4>JO62 <MY_GRIDSQUARE:4>JO62 <DISTANCE:3>0.0 <EOR>";
+    const std::string fieldHeader = "<ADIF_VER:5>3.1.4 <PROGRAMID:5>HAMRS <EOH>\n";
+    const struct {
+        std::string log, out, closing;
+        bool unterminated;
+    } logs[] = {
+        {fieldHeader + record + "\n", fieldHeader + filled + "\n", "", false},
+        {"\xEF\xBB\xBF" + fieldHeader + record, "\xEF\xBB\xBF" + fieldHeader + filled, "", false},  // a BOM is header text
+        {record + "\r\n\r\n<APP_LoTW_EOF>\r\n", filled + "\r\n\r\n<APP_LoTW_EOF>\r\n", "APP_LOTW_EOF", false},
+        {record + "\n<EOF>\n<CALL:2>K1", filled + "\n<EOF>\n<CALL:2>K1", "EOF", true},
+    };
+    for (const auto& l : logs) {
+        CAdifDistanceFiller fill("", false, 0, 1);
+        std::string out, error;
+        std::vector<std::string> warnings;
+        ASSERT_TRUE(fill.Fill(l.log, out, warnings, error)) << l.log << ": " << error;
+        EXPECT_EQ(out, l.out);
+        EXPECT_EQ(std::make_tuple(fill.GetCounts().qsos, fill.GetCounts().closing, fill.GetCounts().unterminated),
+                  std::make_tuple(1L, l.closing, l.unterminated))
+            << l.log;
+    }
+
+    // Lengths: bytes where they fit; characters where the bytes end inside a character or leave
+    // text before the next tag; once a log has counted characters, characters where both fit,
+    // but never a line end taken into the data.
+    const struct {
+        std::string log;
+        std::vector<std::string> data;
+        long characterCounted;
+    } lengths[] = {
+        {"<NAME:12>Ju\xC3\xA1n Mu\xC3\xB1oz <CALL:2>K1<EOR>", {"Ju\xC3\xA1n Mu\xC3\xB1oz", "K1"}, 0},
+        {"<NAME:10>Ju\xC3\xA1n Mu\xC3\xB1oz <CALL:2>K1<EOR>", {"Ju\xC3\xA1n Mu\xC3\xB1oz", "K1"}, 1},
+        {"<QTH:2>A\xC3\x9F<CALL:2>K1<EOR>", {"A\xC3\x9F", "K1"}, 1},            // bytes end inside the sharp s
+        {"<NAME:10>El Ca\xC3\xB1\xC3\xB3n\n< <CALL:2>K1<EOR>", {"El Ca\xC3\xB1\xC3\xB3n\n<", "K1"}, 1},
+        {"<NAME:2>\xC3\x9Fx <QTH:6>\xC3\xB1\xC3\xB1\xC3\xB1<B> <CALL:2>K1<EOR>",
+         {"\xC3\x9Fx", "\xC3\xB1\xC3\xB1\xC3\xB1<B>", "K1"}, 2},
+        {"<NAME:2>\xC3\x9Fx <QTH:7>Coru\xC3\xB1" "a\n<CALL:2>K1<EOR>", {"\xC3\x9Fx", "Coru\xC3\xB1" "a", "K1"}, 1},
+        {"<NAME:3>\xE9t\xE9 <CALL:2>K1<EOR>", {"\xE9t\xE9", "K1"}, 0},       // Latin-1: bytes only
+    };
+    for (const auto& l : lengths) {
+        CAdifReader reader(l.log);
+        std::string error;
+        AdifRecord r;
+        ASSERT_TRUE(reader.ReadHeader(error) && reader.NextRecord(r, error)) << l.log << ": " << error;
+        std::vector<std::string> data;
+        long counted = 0;
+        for (const AdifField& f : r.fields) {
+            data.push_back(Data(l.log, f));
+            counted += f.countedInCharacters ? 1 : 0;
+        }
+        EXPECT_EQ(data, l.data) << l.log;
+        EXPECT_EQ(counted, l.characterCounted) << l.log;
     }
 }
 
