@@ -130,6 +130,9 @@ BOOL CLocatorDlg::OnInitDialog()
             ::AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
             ::AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, about);
         }
+        char map[64] = {};
+        if (::LoadStringA(AfxGetInstanceHandle(), IDS_MAP, map, sizeof(map)) > 0)
+            ::AppendMenuA(systemMenu, MF_STRING, IDM_MAP, map);
     }
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     m_banner.SetLinkText(kSiteName);
@@ -201,6 +204,7 @@ BOOL CLocatorDlg::OnCommand(WORD id, WORD code, HWND)
     case IDC_RESET_POSITION: RunReset(ResetPosition); return TRUE;
     case IDC_CALCULATE_DECIMAL: RunCommand(CalculateDecimal); return TRUE;
     case IDC_CALCULATE_LOCATOR: RunCommand(CalculateLocator); return TRUE;
+    case IDC_MAP: OnMap(); return TRUE;
     }
     return FALSE;
 }
@@ -223,6 +227,11 @@ LRESULT CLocatorDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
 
 void CLocatorDlg::OnSysCommand(WPARAM command, LPARAM)
 {
+    if ((command & 0xFFF0) == IDM_MAP)
+    {
+        OnMap();
+        return;
+    }
     if ((command & 0xFFF0) != IDM_ABOUTBOX)
     {
         Default();
@@ -267,7 +276,19 @@ void CLocatorDlg::RunCommand(Outcome (*pfnCommand)(CForm&))
         ::SetFocus(GetDlgItem(ControlOf(outcome.focus)));
     }
     else if (outcome.kind == Outcome::kDone)
+    {
         SaveSettings(m_strSettingsKeyPath, SavedValues(form, outcome));
+        // The map follows each pair the calculator took; a refused one leaves it as it was.
+        CMapLegend pair;
+        if (outcome.saved == SavedGroup::Distance
+            && pair.SetLocations(form.Text(Box::Location1), form.Text(Box::Location2)))
+            m_map.ShowPair(pair);
+    }
+}
+
+void CLocatorDlg::OnMap()
+{
+    m_map.Open(m_hWnd);
 }
 
 void CLocatorDlg::RunReset(void (*pfnReset)(CForm&))

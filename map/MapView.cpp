@@ -393,3 +393,36 @@ void CMapView::AddClipped(const MapLine& line, std::vector<MapLine>& lines) cons
         open = b.X == line[i].X && b.Y == line[i].Y;
     }
 }
+
+std::vector<MapLine> DashedLines(const std::vector<MapLine>& lines, double dash, double gap)
+{
+    std::vector<MapLine> dashes;
+    if (!(dash > 0) || !(gap > 0))
+        return lines;
+    double at = 0;  // along the pattern of dash and gap
+    for (const MapLine& line : lines) {
+        bool drawing = false;
+        for (std::size_t i = 1; i < line.size(); ++i) {
+            MapPoint from = line[i - 1];
+            const MapPoint to = line[i];
+            double left = std::hypot(to.X - from.X, to.Y - from.Y);
+            while (left > 0) {
+                const bool inDash = at < dash;
+                const double room = inDash ? dash - at : dash + gap - at;
+                const double step = std::min(room, left);
+                const double t = step / left;
+                const MapPoint next{from.X + (to.X - from.X) * t, from.Y + (to.Y - from.Y) * t};
+                if (inDash) {
+                    if (!drawing)
+                        dashes.push_back(MapLine{from});
+                    dashes.back().push_back(next);
+                }
+                drawing = inDash && step < room;
+                at = step < room ? at + step : (inDash ? dash : 0);
+                left -= step;
+                from = next;
+            }
+        }
+    }
+    return dashes;
+}

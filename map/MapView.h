@@ -91,3 +91,7 @@ private:
     std::vector<MapLine> m_shortPath;
     std::vector<MapLine> m_longPath;
 };
+
+// The lines cut into dashes of a length with gaps between them, the pattern running on from
+// one stroke into the next.
+std::vector<MapLine> DashedLines(const std::vector<MapLine>& lines, double dash, double gap);

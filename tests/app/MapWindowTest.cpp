@@ -1,0 +1,222 @@
+// The map window through the calculator: opened by its button and its menu item, once; closed
+// alone; drawn by painting into a bitmap, where the stations, the paths, land, sea and the rim
+// must be at the pixels the map puts them, at any size; following each calculation the
+// calculator takes and none that it refuses; zoomed by keys and wheel.
+#include "app/MapWnd.h"
+#include "engine/GreatCircle.h"
+#include "map/MapZoom.h"
+#include "res/resource.h"
+#include "tests/app/Calculator.h"
+#include "tests/controls/PixelCanvas.h"
+#include <cmath>
+
+namespace
+{
+// The map windows the calculator owns.
+std::vector<HWND> MapWindows(HWND calculator)
+{
+    std::vector<HWND> found;
+    HWND window = nullptr;
+    while ((window = ::FindWindowExA(nullptr, window, CMapWnd::kClassName, nullptr)))
+        if (::GetWindow(window, GW_OWNER) == calculator && ::IsWindowVisible(window))
+            found.push_back(window);
+    return found;
+}
+
+void Key(HWND window, UINT key)
+{
+    ::SendMessageA(window, WM_KEYDOWN, key, 1);
+    PumpMessages();
+}
+
+// The window painted as it paints itself, into a bitmap of its client area.
+struct CPicture
+{
+    explicit CPicture(CMapWnd& map) : m_client(Client(map)), m_canvas(m_client.right, m_client.bottom, RGB(1, 2, 3))
+    {
+        ::SendMessageA(map, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(m_canvas.m_hDC), PRF_CLIENT);
+        m_view = map.ViewFor(m_canvas.m_hDC, m_client);
+    }
+    static RECT Client(const CMapWnd& map)
+    {
+        RECT client = {};
+        ::GetClientRect(map, &client);
+        return client;
+    }
+    COLORREF At(const MapPoint& p) const
+    {
+        return ::GetPixel(m_canvas.m_hDC, static_cast<int>(std::lround(p.X)), static_cast<int>(std::lround(p.Y)));
+    }
+    // How many pixels of a colour lie within a few pixels of a point.
+    int Near(const MapPoint& p, COLORREF colour, int reach = 2) const
+    {
+        int count = 0;
+        for (int dx = -reach; dx <= reach; ++dx)
+            for (int dy = -reach; dy <= reach; ++dy)
+                count += At(MapPoint{p.X + dx, p.Y + dy}) == colour;
+        return count;
+    }
+    RECT m_client;
+    CPixelCanvas m_canvas;
+    std::optional<CMapView> m_view;
+};
+
+TEST(MapWindow, OpensOnceFromButtonOrMenuAndClosesAlone)
+{
+    CScratchKey key;
+    CCalculator calculator(key);
+    CMapWnd& map = calculator.m_dlg.GetMapWindow();
+    EXPECT_TRUE(MapWindows(calculator.m_dlg).empty());
+    calculator.Click(IDC_MAP);
+    ASSERT_EQ(MapWindows(calculator.m_dlg).size(), 1u);
+    calculator.Click(IDC_MAP);
+    calculator.m_dlg.SendMessage(WM_SYSCOMMAND, IDM_MAP, 0);
+    PumpMessages();
+    ASSERT_EQ(MapWindows(calculator.m_dlg).size(), 1u);
+    EXPECT_EQ(MapWindows(calculator.m_dlg)[0], map.m_hWnd);
+
+    // Before any calculation: words, no picture.
+    EXPECT_NE(map.Summary().find("press Calculate in DISTANCE"), std::string::npos);
+    {
+        const CPicture picture(map);
+        EXPECT_FALSE(picture.m_view);
+        EXPECT_EQ(picture.m_canvas.Count(CMapWnd::kSeaColour), 0);
+        EXPECT_GT(picture.m_canvas.Count(::GetSysColor(COLOR_WINDOWTEXT)), 100);
+    }
+
+    Key(map, VK_ESCAPE);
+    EXPECT_TRUE(MapWindows(calculator.m_dlg).empty());
+    EXPECT_TRUE(::IsWindow(calculator.m_dlg));
+    calculator.m_dlg.SendMessage(WM_SYSCOMMAND, IDM_MAP, 0);
+    PumpMessages();
+    ASSERT_EQ(MapWindows(calculator.m_dlg).size(), 1u);
+    ::SendMessageA(map, WM_CLOSE, 0, 0);
+    PumpMessages();
+    EXPECT_TRUE(MapWindows(calculator.m_dlg).empty());
+    EXPECT_TRUE(::IsWindow(calculator.m_dlg));
+    // The system menu offers it beside About.
+    char item[32] = {};
+    ::GetMenuStringA(::GetSystemMenu(calculator.m_dlg, FALSE), IDM_MAP, item, sizeof(item), MF_BYCOMMAND);
+    EXPECT_STREQ(item, "&Map");
+}
+
+TEST(MapWindow, DrawsEachPairWhereTheMapPutsIt)
+{
+    CScratchKey key;
+    CCalculator calculator(key);
+    CMapWnd& map = calculator.m_dlg.GetMapWindow();
+    calculator.Click(IDC_MAP);
+    const char* pairs[][2] = {{"JO62QM", "KO85TS"}, {"QF56OD", "RE78IR"}, {"FN20XR", "CM87UX"}};
+    for (const auto& pair : pairs)
+    {
+        SCOPED_TRACE(std::string(pair[0]) + " to " + pair[1]);
+        calculator.Click(IDC_CALCULATE_DISTANCE, {{IDC_LOCATION1, pair[0]}, {IDC_LOCATION2, pair[1]}});
+        CMapLegend legend;
+        ASSERT_TRUE(legend.SetLocations(pair[0], pair[1]));
+        EXPECT_EQ(map.GetRadiusKm(), FittingMapRadius(legend.GetKilometers()));
+        // The legend's figures are the boxes'.
+        const std::string summary = map.Summary();
+        for (int box : {IDC_BEARING, IDC_KILOMETERS, IDC_STATUTE_MILES, IDC_NAUTICAL_MILES})
+            EXPECT_NE(summary.find(calculator.Text(box)), std::string::npos) << calculator.Text(box);
+        EXPECT_EQ(WindowText(map), std::string("Locatrix Map - ") + pair[0] + " to " + pair[1]);
+
+        for (const SIZE size : {SIZE{560, 640}, SIZE{420, 760}, SIZE{900, 500}})
+        {
+            ::SetWindowPos(map, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+            PumpMessages();
+            const CPicture picture(map);
+            ASSERT_TRUE(picture.m_view);
+            const CMapView& view = *picture.m_view;
+            const MapFrame& frame = view.GetFrame();
+            const MapPoint centre{frame.centreX, frame.centreY};
+            EXPECT_EQ(picture.At(centre), CMapWnd::kShortPathColour);
+            EXPECT_EQ(picture.At(view.ToFrame(legend.GetDistant().point)), CMapWnd::kLongPathColour);
+            const CGreatCircle circle(legend.GetLocal().point, legend.GetDistant().point);
+            const LatLon halfway = CGreatCircle::Destination(legend.GetLocal().point, circle.GetBearing(),
+                                                             circle.GetAngle() / 2);
+            EXPECT_GT(picture.Near(view.ToFrame(halfway), CMapWnd::kShortPathColour, 1), 0);
+            // The rim straight above and below the centre.
+            EXPECT_GT(picture.Near(MapPoint{centre.X, centre.Y - frame.rimRadius}, CMapWnd::kRimColour, 1), 0);
+            EXPECT_GT(picture.Near(MapPoint{centre.X, centre.Y + frame.rimRadius}, CMapWnd::kRimColour, 1), 0);
+            EXPECT_EQ(picture.Near(MapPoint{centre.X, centre.Y - frame.rimRadius - 6}, CMapWnd::kSeaColour), 0);
+        }
+    }
+    // Land and sea where they are: at the world's radius from Berlin, the Sahara, Siberia and
+    // Australia are land, the Atlantic, the Pacific and the Indian Ocean sea.
+    calculator.Click(IDC_CALCULATE_DISTANCE, {{IDC_LOCATION1, "JO62QM"}, {IDC_LOCATION2, "KO85TS"}});
+    map.SetRadiusKm(MapWorldKm());
+    const CPicture world(map);
+    ASSERT_TRUE(world.m_view);
+    for (const LatLon land : {LatLon{23, 10}, LatLon{62, 100}, LatLon{-25, 134}})
+        EXPECT_GT(world.Near(world.m_view->ToFrame(land), CMapWnd::kLandColour), 12) << land.Latitude;
+    for (const LatLon sea : {LatLon{30, -40}, LatLon{10, -150}, LatLon{-30, 80}})
+        EXPECT_GT(world.Near(world.m_view->ToFrame(sea), CMapWnd::kSeaColour), 12) << sea.Latitude;
+}
+
+TEST(MapWindow, FollowsTheCalculatorAndZooms)
+{
+    CScratchKey key;
+    CCalculator calculator(key);
+    CMapWnd& map = calculator.m_dlg.GetMapWindow();
+    calculator.Click(IDC_MAP);
+    calculator.Click(IDC_CALCULATE_DISTANCE, {{IDC_LOCATION1, "JO62QM"}, {IDC_LOCATION2, "JO62QN"}});
+    EXPECT_EQ(map.GetRadiusKm(), 50); // a short hop still shows 50 km round
+    calculator.Click(IDC_CALCULATE_DISTANCE, {{IDC_LOCATION1, "JO62QM"}, {IDC_LOCATION2, "KO85TS"}});
+    const double fitted = map.GetRadiusKm();
+    EXPECT_NEAR(fitted, 1.25 * 1610.1, 1e-9);
+    const std::string caption = WindowText(map);
+
+    // Refused: a box too short is a complaint, an impossible locator the engine's refusal; the
+    // map stays as it was.
+    for (const char* distant : {"KO85", "ZZ99ZZ"})
+    {
+        CWhileModal dismiss([&] {
+            HWND box = FindOwnedDialog(calculator.m_dlg, "Locatrix");
+            if (box)
+                ::SendMessageA(box, WM_COMMAND, IDOK, 0);
+            return box != nullptr;
+        });
+        calculator.Click(IDC_CALCULATE_DISTANCE, {{IDC_LOCATION2, distant}});
+        EXPECT_EQ(WindowText(map), caption);
+        EXPECT_EQ(map.GetRadiusKm(), fitted);
+    }
+
+    Key(map, VK_ADD);
+    EXPECT_NEAR(map.GetRadiusKm(), fitted / 1.5, 1e-9);
+    Key(map, VK_SUBTRACT);
+    EXPECT_NEAR(map.GetRadiusKm(), fitted, 1e-9);
+    ::SendMessageA(map, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+    EXPECT_NEAR(map.GetRadiusKm(), fitted / 1.5, 1e-9);
+    for (int i = 0; i < 40; ++i)
+        Key(map, VK_OEM_MINUS);
+    EXPECT_EQ(map.GetRadiusKm(), MapWorldKm());
+    for (int i = 0; i < 40; ++i)
+        Key(map, VK_OEM_PLUS);
+    EXPECT_EQ(map.GetRadiusKm(), 50);
+    Key(map, VK_HOME);
+    EXPECT_EQ(map.GetRadiusKm(), fitted);
+
+    // The antenna's heading, due east, and gone again.
+    const auto headingPixels = [&] {
+        const CPicture picture(map);
+        const MapFrame& frame = picture.m_view->GetFrame();
+        return picture.Near(MapPoint{frame.centreX + frame.rimRadius * 0.8, frame.centreY}, CMapWnd::kHeadingColour, 1);
+    };
+    EXPECT_EQ(headingPixels(), 0);
+    map.SetAntennaHeading(90.0);
+    EXPECT_GT(headingPixels(), 0);
+    map.SetAntennaHeading(std::nullopt);
+    EXPECT_EQ(headingPixels(), 0);
+
+    // The same square and the antipode draw without a fault: the markers where they belong.
+    for (const char* distant : {"JO62QM", "AD47HF"})
+    {
+        calculator.Click(IDC_CALCULATE_DISTANCE, {{IDC_LOCATION2, distant}});
+        const CPicture picture(map);
+        ASSERT_TRUE(picture.m_view);
+        EXPECT_TRUE(picture.m_view->GetOther()->inside) << distant;
+        EXPECT_EQ(picture.At(MapPoint{picture.m_view->GetFrame().centreX, picture.m_view->GetFrame().centreY}),
+                  CMapWnd::kShortPathColour);
+    }
+}
+}
