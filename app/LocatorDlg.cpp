@@ -94,7 +94,7 @@ void BindHandle(CWnd* dialog, int id, CWnd& control)
 CLocatorDlg::CLocatorDlg(CWnd* parent, const std::string& settingsKeyPath)
     : CDialog(IDD_LOCATRIX_DIALOG, parent),
       m_hIcon(::LoadIconA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME))),
-      m_strSettingsKeyPath(settingsKeyPath)
+      m_map(settingsKeyPath), m_strSettingsKeyPath(settingsKeyPath)
 {
 }
 

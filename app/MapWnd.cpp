@@ -1,4 +1,6 @@
 #include "app/MapWnd.h"
+#include "app/SettingsStore.h"
+#include "calc/MapPlacement.h"
 #include "framework/Font.h"
 #include "framework/GdiObject.h"
 #include "framework/MemoryDC.h"
@@ -23,6 +25,26 @@ const COLORREF kGridTextColour = RGB(0x5D, 0x76, 0x8B);
 const COLORREF kRingColour = RGB(0x80, 0x80, 0x80);
 const COLORREF kTextColour = RGB(0x22, 0x22, 0x22);
 const int kLegendLines = 4;
+const SIZE kDefaultSize = {560, 640}; // at 96 DPI
+const SIZE kSmallestSize = {240, 280};
+
+BOOL CALLBACK AddScreen(HMONITOR monitor, HDC, LPRECT, LPARAM screens)
+{
+    MONITORINFO info = {};
+    info.cbSize = sizeof(info);
+    if (::GetMonitorInfoA(monitor, &info))
+        reinterpret_cast<std::vector<ScreenRect>*>(screens)->push_back(
+            ScreenRect{info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom});
+    return TRUE;
+}
+
+MapPlacement StoredPlacement(const std::string& keyPath)
+{
+    std::vector<ScreenRect> screens;
+    ::EnumDisplayMonitors(nullptr, nullptr, AddScreen, reinterpret_cast<LPARAM>(&screens));
+    return ReadMapPlacement(LoadNumbers(keyPath, MapPlacementNames()), screens, ScaleToScreen(kSmallestSize.cx),
+                            ScaleToScreen(kSmallestSize.cy));
+}
 
 // A length in pixels at 96 DPI at the DPI of the device context.
 int Scaled(HDC dc, int pixels)
@@ -109,6 +131,11 @@ void Station(HDC dc, const MapMarker& marker, COLORREF colour, int size)
 }
 }
 
+CMapWnd::CMapWnd(const std::string& settingsKeyPath)
+    : m_strSettingsKeyPath(settingsKeyPath), m_dStoredRadiusKm(StoredPlacement(settingsKeyPath).radiusKm)
+{
+}
+
 CMapWnd::~CMapWnd()
 {
     if (IsOpen())
@@ -144,8 +171,13 @@ bool CMapWnd::Open(HWND owner)
         if (!::RegisterClassExA(&windowClass))
             return false;
     }
-    HWND hWnd = ::CreateWindowExA(0, kClassName, kCaption, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                                  ScaleToScreen(560), ScaleToScreen(640), owner, nullptr, instance, nullptr);
+    const MapPlacement placement = StoredPlacement(m_strSettingsKeyPath);
+    const ScreenRect place = placement.window.value_or(
+        ScreenRect{CW_USEDEFAULT, CW_USEDEFAULT, ScaleToScreen(kDefaultSize.cx), ScaleToScreen(kDefaultSize.cy)});
+    HWND hWnd = ::CreateWindowExA(0, kClassName, kCaption, WS_OVERLAPPEDWINDOW, place.left, place.top,
+                                  placement.window ? place.right - place.left : place.right,
+                                  placement.window ? place.bottom - place.top : place.bottom, owner, nullptr,
+                                  instance, nullptr);
     if (!hWnd || !SubclassWindow(hWnd))
     {
         if (hWnd)
@@ -161,7 +193,9 @@ bool CMapWnd::Open(HWND owner)
 void CMapWnd::ShowPair(const CMapLegend& pair)
 {
     m_pair = pair;
-    m_dRadiusKm = FittingMapRadius(pair.GetKilometers());
+    // The first pair of a session at the radius the last one ended with; each new pair fitted.
+    m_dRadiusKm = m_dStoredRadiusKm > 0 ? ClampedMapRadius(m_dStoredRadiusKm) : FittingMapRadius(pair.GetKilometers());
+    m_dStoredRadiusKm = 0;
     Changed();
 }
 
@@ -354,9 +388,12 @@ LRESULT CMapWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_GETMINMAXINFO:
     {
         auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-        info->ptMinTrackSize = POINT{ScaleToScreen(240), ScaleToScreen(280)};
+        info->ptMinTrackSize = POINT{ScaleToScreen(kSmallestSize.cx), ScaleToScreen(kSmallestSize.cy)};
         return 0;
     }
+    case WM_DESTROY:
+        OnDestroy();
+        break;
     }
     return CWnd::WindowProc(msg, wParam, lParam);
 }
@@ -371,6 +408,26 @@ void CMapWnd::OnPaint()
     CMemoryDC buffer(dc, client.right, client.bottom);
     Draw(buffer, client);
     ::BitBlt(dc, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
+}
+
+// Where it was and at which radius, for the next time it opens.
+void CMapWnd::OnDestroy()
+{
+    WINDOWPLACEMENT placement = {};
+    placement.length = sizeof(placement);
+    RECT window = {};
+    if (::IsIconic(m_hWnd) || ::IsZoomed(m_hWnd))
+    {
+        if (!::GetWindowPlacement(m_hWnd, &placement))
+            return;
+        window = placement.rcNormalPosition;
+    }
+    else
+    {
+        ::GetWindowRect(m_hWnd, &window);
+    }
+    SaveSettings(m_strSettingsKeyPath, MapPlacementValues(ScreenRect{window.left, window.top, window.right, window.bottom},
+                                                          m_dRadiusKm > 0 ? m_dRadiusKm : m_dStoredRadiusKm));
 }
 
 void CMapWnd::OnKeyDown(WPARAM key)

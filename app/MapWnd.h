@@ -20,7 +20,8 @@ public:
     static constexpr COLORREF kHeadingColour = RGB(0xE0, 0x80, 0x00);
     static const char kClassName[];
 
-    CMapWnd() = default;
+    // Placement, size and radius are kept under the settings key.
+    explicit CMapWnd(const std::string& settingsKeyPath);
     ~CMapWnd() override;
 
     // Opens the window owned by owner, or brings it forward when it is open.
@@ -46,6 +47,7 @@ protected:
 
 private:
     void OnPaint();
+    void OnDestroy();
     void OnKeyDown(WPARAM key);
     void OnMouseWheel(int delta);
     void Zoom(int steps);
@@ -56,4 +58,6 @@ private:
     std::optional<double> m_dHeading;
     double m_dRadiusKm = 0;
     int m_nWheel = 0; // wheel movement not yet a whole step
+    std::string m_strSettingsKeyPath;
+    double m_dStoredRadiusKm = 0; // the radius of the last session, for the first pair of this one
 };

@@ -12,6 +12,14 @@
 
 namespace
 {
+int ScreenDpiForTest()
+{
+    HDC screen = ::GetDC(nullptr);
+    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
+    ::ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
 // The map windows the calculator owns.
 std::vector<HWND> MapWindows(HWND calculator)
 {
@@ -218,5 +226,61 @@ TEST(MapWindow, FollowsTheCalculatorAndZooms)
         EXPECT_EQ(picture.At(MapPoint{picture.m_view->GetFrame().centreX, picture.m_view->GetFrame().centreY}),
                   CMapWnd::kShortPathColour);
     }
+}
+
+TEST(MapWindow, PlacementSizeAndRadiusComeBackHostileOnesGiveTheDefault)
+{
+    CScratchKey key;
+    RECT placed = {};
+    double radius = 0;
+    {
+        CCalculator calculator(key);
+        CMapWnd& map = calculator.m_dlg.GetMapWindow();
+        calculator.Click(IDC_MAP);
+        calculator.Click(IDC_CALCULATE_DISTANCE, {{IDC_LOCATION1, "JO62QM"}, {IDC_LOCATION2, "KO85TS"}});
+        ::SetWindowPos(map, nullptr, 37, 41, 503, 611, SWP_NOZORDER | SWP_NOACTIVATE);
+        Key(map, VK_ADD);
+        radius = map.GetRadiusKm();
+        ::GetWindowRect(map, &placed);
+        ::SendMessageA(map, WM_CLOSE, 0, 0);
+        PumpMessages();
+    }
+    EXPECT_EQ(placed.left, 37);
+    EXPECT_EQ(placed.right - placed.left, 503);
+    const auto reopened = [&](RECT& rect) {
+        CCalculator calculator(key);
+        CMapWnd& map = calculator.m_dlg.GetMapWindow();
+        calculator.Click(IDC_MAP);
+        calculator.Click(IDC_CALCULATE_DISTANCE, {{IDC_LOCATION1, "JO62QM"}, {IDC_LOCATION2, "KO85TS"}});
+        ::GetWindowRect(map, &rect);
+        EXPECT_NE(::MonitorFromRect(&rect, MONITOR_DEFAULTTONULL), nullptr);
+        return map.GetRadiusKm();
+    };
+    RECT rect = {};
+    EXPECT_NEAR(reopened(rect), radius, 0.001);
+    EXPECT_TRUE(::EqualRect(&rect, &placed));
+
+    // Off every screen, no size, enormous, and a text where a number belongs.
+    const struct
+    {
+        const char* name;
+        DWORD value;
+    } hostile[] = {{"MapLeft", 0x7FFF0000}, {"MapWidth", 0}, {"MapHeight", 0xFFFFFFF0}, {"MapTop", 40000}};
+    for (const auto& bad : hostile)
+    {
+        SCOPED_TRACE(bad.name);
+        key.Set("MapLeft", DWORD{37});
+        key.Set("MapTop", DWORD{41});
+        key.Set("MapWidth", DWORD{503});
+        key.Set("MapHeight", DWORD{611});
+        key.Set(bad.name, bad.value);
+        reopened(rect);
+        EXPECT_FALSE(::EqualRect(&rect, &placed));
+        EXPECT_EQ(rect.right - rect.left, ::MulDiv(560, ScreenDpiForTest(), 96));
+    }
+    key.Set("MapLeft", DWORD{37});
+    key.Set("MapTop", "41");
+    reopened(rect);
+    EXPECT_FALSE(::EqualRect(&rect, &placed));
 }
 }
