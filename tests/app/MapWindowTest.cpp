@@ -8,6 +8,7 @@
 #include "res/resource.h"
 #include "tests/app/Calculator.h"
 #include "tests/controls/PixelCanvas.h"
+#include <algorithm>
 #include <cmath>
 
 namespace
@@ -282,5 +283,40 @@ TEST(MapWindow, PlacementSizeAndRadiusComeBackHostileOnesGiveTheDefault)
     key.Set("MapTop", "41");
     reopened(rect);
     EXPECT_FALSE(::EqualRect(&rect, &placed));
+}
+
+// At each DPI (dpi_test.sh runs the Dpi cases at 96, 120, 144 and 192): the window as big as the
+// screen's DPI makes it, the legend whole inside it, the bearings above the rim on the window.
+TEST(Dpi, TheMapWindowGrowsWithTheScreenAndItsTextsFit)
+{
+    CScratchKey key;
+    CCalculator calculator(key);
+    CMapWnd& map = calculator.m_dlg.GetMapWindow();
+    calculator.Click(IDC_MAP);
+    calculator.Click(IDC_CALCULATE_DISTANCE, {{IDC_LOCATION1, "JO62QM"}, {IDC_LOCATION2, "KO85TS"}});
+    RECT window = {};
+    ::GetWindowRect(map, &window);
+    EXPECT_EQ(window.right - window.left, ::MulDiv(560, ScreenDpiForTest(), 96));
+    const CPicture picture(map);
+    ASSERT_TRUE(picture.m_view);
+    const MapFrame& frame = picture.m_view->GetFrame();
+    const COLORREF background = ::GetSysColor(COLOR_WINDOW);
+    // The legend: below the circle and its labels, nothing drawn in the last pixels on the right.
+    int rightmost = 0, rows = 0;
+    for (int y = static_cast<int>(frame.centreY + frame.rimRadius) + 30; y < picture.m_client.bottom; ++y)
+        for (int x = 0; x < picture.m_client.right; ++x)
+            if (picture.At(MapPoint{double(x), double(y)}) != background)
+            {
+                rightmost = std::max(rightmost, x);
+                ++rows;
+            }
+    EXPECT_GT(rows, 100);
+    EXPECT_LT(rightmost, picture.m_client.right - 3);
+    // "0" above the rim, on the window.
+    const int top = static_cast<int>(frame.centreY - frame.rimRadius);
+    int found = 0;
+    for (int y = 0; y < top - 2; ++y)
+        found += picture.Near(MapPoint{frame.centreX, double(y)}, CMapWnd::kRimColour, 3) > 0;
+    EXPECT_GT(found, 3);
 }
 }
