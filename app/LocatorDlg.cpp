@@ -4,6 +4,8 @@
 #include "framework/PaintDC.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
+#include "engine/LocatorCodec.h"
+#include <cstdlib>
 
 namespace
 {
@@ -135,6 +137,7 @@ BOOL CLocatorDlg::OnInitDialog()
             ::AppendMenuA(systemMenu, MF_STRING, IDM_MAP, map);
     }
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    m_map.SetPickHandler([this](const LatLon& point) { OnMapPicked(point); });
     m_banner.SetLinkText(kSiteName);
     m_banner.SetLinkTarget(kHomePageUrl);
 
@@ -289,6 +292,19 @@ void CLocatorDlg::RunCommand(Outcome (*pfnCommand)(CForm&))
 void CLocatorDlg::OnMap()
 {
     m_map.Open(m_hWnd);
+}
+
+// A point picked on the map becomes the distant locator, at the length the locator list shows,
+// and is calculated as Calculate would.
+void CLocatorDlg::OnMapPicked(const LatLon& point)
+{
+    const std::vector<std::string>& lengths = ListEntries(List::LocatorChars);
+    const int choice = m_listLocatorChars.GetCurSel();
+    const size_t chars = choice >= 0 && choice < static_cast<int>(lengths.size())
+                             ? static_cast<size_t>(std::atoi(lengths[static_cast<size_t>(choice)].c_str()))
+                             : 6;
+    ::SetWindowTextA(GetDlgItem(IDC_LOCATION2), EncodeLocator(point.Latitude, point.Longitude).substr(0, chars).c_str());
+    RunCommand(CalculateDistance);
 }
 
 void CLocatorDlg::RunReset(void (*pfnReset)(CForm&))

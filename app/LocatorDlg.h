@@ -37,6 +37,7 @@ private:
     void OnControlFocus(int enterPresses);
     void OnSelChangeLocatorChars();
     void OnMap();
+    void OnMapPicked(const LatLon& point);
 
     // The boxes and lists as a form, and back: only what the form changed is written.
     CForm ReadForm() const;

@@ -25,6 +25,8 @@ const COLORREF kGridTextColour = RGB(0x5D, 0x76, 0x8B);
 const COLORREF kRingColour = RGB(0x80, 0x80, 0x80);
 const COLORREF kTextColour = RGB(0x22, 0x22, 0x22);
 const int kLegendLines = 4;
+const char kStatusHint[] = "Point at the map for a square's locator, bearing and distance; click it, or move the "
+                           "cross-hair with the arrow keys and press Enter, to make it the distant station.";
 const SIZE kDefaultSize = {560, 640}; // at 96 DPI
 const SIZE kSmallestSize = {240, 280};
 
@@ -45,6 +47,10 @@ MapPlacement StoredPlacement(const std::string& keyPath)
     return ReadMapPlacement(LoadNumbers(keyPath, MapPlacementNames()), screens, ScaleToScreen(kSmallestSize.cx),
                             ScaleToScreen(kSmallestSize.cy));
 }
+
+// The pointer's place in a mouse message, signed: left of or above the window it is negative.
+int PointerX(LPARAM lParam) { return static_cast<short>(LOWORD(lParam)); }
+int PointerY(LPARAM lParam) { return static_cast<short>(HIWORD(lParam)); }
 
 // A length in pixels at 96 DPI at the DPI of the device context.
 int Scaled(HDC dc, int pixels)
@@ -174,7 +180,7 @@ bool CMapWnd::Open(HWND owner)
     const MapPlacement placement = StoredPlacement(m_strSettingsKeyPath);
     const ScreenRect place = placement.window.value_or(
         ScreenRect{CW_USEDEFAULT, CW_USEDEFAULT, ScaleToScreen(kDefaultSize.cx), ScaleToScreen(kDefaultSize.cy)});
-    HWND hWnd = ::CreateWindowExA(0, kClassName, kCaption, WS_OVERLAPPEDWINDOW, place.left, place.top,
+    HWND hWnd = ::CreateWindowExA(0, kClassName, kCaption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, place.left, place.top,
                                   placement.window ? place.right - place.left : place.right,
                                   placement.window ? place.bottom - place.top : place.bottom, owner, nullptr,
                                   instance, nullptr);
@@ -185,6 +191,15 @@ bool CMapWnd::Open(HWND owner)
         m_hWnd = nullptr;
         return false;
     }
+    // The status line is a text of its own, which screen readers read like any other.
+    m_hStatus = ::CreateWindowExA(0, "STATIC", kStatusHint, WS_CHILD | WS_VISIBLE | SS_NOPREFIX | SS_LEFTNOWORDWRAP,
+                                  0, 0, 0, 0, m_hWnd, nullptr, instance, nullptr);
+    HDC screen = ::GetDC(m_hWnd);
+    m_fontStatus.Attach(MakeFont(screen, 8, FW_NORMAL));
+    ::ReleaseDC(m_hWnd, screen);
+    ::SendMessageA(m_hStatus, WM_SETFONT, reinterpret_cast<WPARAM>(m_fontStatus.m_hObject), FALSE);
+    m_crosshair.reset();
+    OnSize();
     Changed();
     ::ShowWindow(m_hWnd, SW_SHOW);
     return true;
@@ -219,6 +234,7 @@ void CMapWnd::Zoom(int steps)
 
 void CMapWnd::Changed()
 {
+    m_view.reset();
     if (!IsOpen())
         return;
     SetWindowText(m_pair ? std::string(kCaption) + " - " + m_pair->GetLocal().name + " to " + m_pair->GetDistant().name
@@ -229,6 +245,16 @@ void CMapWnd::Changed()
 std::string CMapWnd::Summary() const
 {
     return m_pair ? m_pair->Text() : std::string(kNoPair);
+}
+
+RECT CMapWnd::PictureRect() const
+{
+    RECT client = {}, status = {};
+    GetClientRect(&client);
+    if (m_hStatus)
+        ::GetWindowRect(m_hStatus, &status);
+    client.bottom = std::max(client.top, client.bottom - static_cast<LONG>(status.bottom - status.top));
+    return client;
 }
 
 std::optional<CMapView> CMapWnd::ViewFor(HDC dc, const RECT& rect) const
@@ -269,6 +295,13 @@ void CMapWnd::Draw(HDC dc, const RECT& rect) const
         return;
     }
     DrawMap(dc, rect, *view);
+    if (m_crosshair)
+    {
+        const MapFrame& frame = view->GetFrame();
+        const double x = frame.centreX + m_crosshair->X, y = frame.centreY + m_crosshair->Y, arm = Scaled(dc, 8);
+        DrawLines(dc, {MapLine{{x - arm, y}, {x + arm + 1, y}}, MapLine{{x, y - arm}, {x, y + arm + 1}}}, kRimColour,
+                  Scaled(dc, 1));
+    }
 
     // The legend under the map: the pair, both paths as the calculator gives them, the radius.
     const int line = LineHeight(dc, legendFont);
@@ -373,12 +406,17 @@ LRESULT CMapWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_ERASEBKGND:
         return 1; // the paint covers everything, from a bitmap drawn off screen
     case WM_PRINTCLIENT:
-    {
-        RECT client;
-        GetClientRect(&client);
-        Draw(reinterpret_cast<HDC>(wParam), client);
+        Draw(reinterpret_cast<HDC>(wParam), PictureRect());
         return 0;
-    }
+    case WM_SIZE:
+        OnSize();
+        return 0;
+    case WM_MOUSEMOVE:
+        OnMouseMove(PointerX(lParam), PointerY(lParam));
+        return 0;
+    case WM_LBUTTONDOWN:
+        OnLButtonDown(PointerX(lParam), PointerY(lParam));
+        return 0;
     case WM_KEYDOWN:
         OnKeyDown(wParam);
         return 0;
@@ -401,13 +439,77 @@ LRESULT CMapWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
 void CMapWnd::OnPaint()
 {
     CPaintDC dc(m_hWnd);
-    RECT client;
-    GetClientRect(&client);
-    if (client.right <= 0 || client.bottom <= 0)
+    const RECT picture = PictureRect();
+    if (picture.right <= 0 || picture.bottom <= 0)
         return;
-    CMemoryDC buffer(dc, client.right, client.bottom);
-    Draw(buffer, client);
-    ::BitBlt(dc, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
+    CMemoryDC buffer(dc, picture.right, picture.bottom);
+    Draw(buffer, picture);
+    ::BitBlt(dc, 0, 0, picture.right, picture.bottom, buffer, 0, 0, SRCCOPY);
+    m_view = ViewFor(buffer, picture);
+}
+
+void CMapWnd::OnSize()
+{
+    RECT client = {};
+    GetClientRect(&client);
+    HDC dc = ::GetDC(m_hWnd);
+    const int line = LineHeight(dc, m_fontStatus) + Scaled(dc, 4);
+    const int margin = Scaled(dc, 6);
+    ::ReleaseDC(m_hWnd, dc);
+    ::MoveWindow(m_hStatus, margin, client.bottom - line, std::max(0L, client.right - 2 * margin), line, TRUE);
+    Changed();
+}
+
+std::optional<LatLon> CMapWnd::PositionAt(const MapPoint& at) const
+{
+    if (!m_view)
+    {
+        HDC dc = ::GetDC(m_hWnd);
+        m_view = ViewFor(dc, PictureRect());
+        ::ReleaseDC(m_hWnd, dc);
+    }
+    LatLon point;
+    if (m_view && m_view->FromFrame(at, point))
+        return point;
+    return std::nullopt;
+}
+
+void CMapWnd::ShowStatus(const std::optional<LatLon>& point)
+{
+    ::SetWindowTextA(m_hStatus, point && m_pair ? m_pair->PointText(*point).c_str() : kStatusHint);
+}
+
+void CMapWnd::OnMouseMove(int x, int y)
+{
+    ShowStatus(PositionAt(MapPoint{static_cast<double>(x), static_cast<double>(y)}));
+}
+
+void CMapWnd::OnLButtonDown(int x, int y)
+{
+    ::SetFocus(m_hWnd);
+    const std::optional<LatLon> point = PositionAt(MapPoint{static_cast<double>(x), static_cast<double>(y)});
+    if (point && m_pfnPicked)
+        m_pfnPicked(*point);
+}
+
+void CMapWnd::MoveCrosshair(int dx, int dy)
+{
+    if (!m_pair)
+        return;
+    HDC dc = ::GetDC(m_hWnd);
+    const int step = Scaled(dc, 4);
+    ::ReleaseDC(m_hWnd, dc);
+    MapPoint next = m_crosshair.value_or(MapPoint{0, 0});
+    next = MapPoint{next.X + dx * step, next.Y + dy * step};
+    if (!m_view)
+        PositionAt(MapPoint{0, 0});
+    // It stays on the map.
+    if (m_view && std::hypot(next.X, next.Y) > m_view->GetFrame().rimRadius)
+        return;
+    m_crosshair = next;
+    if (m_view)
+        ShowStatus(PositionAt(MapPoint{m_view->GetFrame().centreX + next.X, m_view->GetFrame().centreY + next.Y}));
+    ::InvalidateRect(m_hWnd, nullptr, FALSE);
 }
 
 // Where it was and at which radius, for the next time it opens.
@@ -439,6 +541,18 @@ void CMapWnd::OnKeyDown(WPARAM key)
     case VK_OEM_PLUS: Zoom(1); break;
     case VK_SUBTRACT:
     case VK_OEM_MINUS: Zoom(-1); break;
+    case VK_LEFT: MoveCrosshair(-1, 0); break;
+    case VK_RIGHT: MoveCrosshair(1, 0); break;
+    case VK_UP: MoveCrosshair(0, -1); break;
+    case VK_DOWN: MoveCrosshair(0, 1); break;
+    case VK_RETURN:
+        if (m_crosshair && m_view && m_pfnPicked)
+        {
+            const MapFrame& frame = m_view->GetFrame();
+            if (const auto point = PositionAt(MapPoint{frame.centreX + m_crosshair->X, frame.centreY + m_crosshair->Y}))
+                m_pfnPicked(*point);
+        }
+        break;
     case VK_HOME:
         if (m_pair)
             SetRadiusKm(FittingMapRadius(m_pair->GetKilometers()));

@@ -4,8 +4,10 @@
 // the antenna's heading when it is known. Esc or the close box closes it alone.
 #pragma once
 #include "calc/MapLegend.h"
+#include "framework/Font.h"
 #include "framework/Wnd.h"
 #include "map/MapView.h"
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -35,6 +37,11 @@ public:
     double GetRadiusKm() const { return m_dRadiusKm; }
     void SetRadiusKm(double km);
 
+    // Called with the position the user clicked, or chose with the cross-hair and Enter.
+    void SetPickHandler(std::function<void(const LatLon&)> pfnPicked) { m_pfnPicked = std::move(pfnPicked); }
+    // The client area but the status line, where the picture goes.
+    RECT PictureRect() const;
+
     // The map as painted into a rectangle of a device context: none when there is no pair
     // yet, and the words say what to do.
     std::optional<CMapView> ViewFor(HDC dc, const RECT& rect) const;
@@ -49,6 +56,13 @@ private:
     void OnPaint();
     void OnDestroy();
     void OnKeyDown(WPARAM key);
+    void OnSize();
+    void OnMouseMove(int x, int y);
+    void OnLButtonDown(int x, int y);
+    void MoveCrosshair(int dx, int dy);
+    // The position under a point of the picture, when it is on the map.
+    std::optional<LatLon> PositionAt(const MapPoint& at) const;
+    void ShowStatus(const std::optional<LatLon>& point);
     void OnMouseWheel(int delta);
     void Zoom(int steps);
     void Changed();
@@ -59,5 +73,10 @@ private:
     double m_dRadiusKm = 0;
     int m_nWheel = 0; // wheel movement not yet a whole step
     std::string m_strSettingsKeyPath;
+    std::function<void(const LatLon&)> m_pfnPicked;
+    HWND m_hStatus = nullptr;
+    CFont m_fontStatus;
+    std::optional<MapPoint> m_crosshair; // from the centre, in pixels
+    mutable std::optional<CMapView> m_view; // as last painted, for the pointer
     double m_dStoredRadiusKm = 0; // the radius of the last session, for the first pair of this one
 };

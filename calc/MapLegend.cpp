@@ -4,6 +4,8 @@
 #include "base/NumberText.h"
 #include "calc/Commands.h"
 #include "calc/Form.h"
+#include "calc/PathReport.h"
+#include "engine/GreatCircle.h"
 #include "engine/PathCalc.h"
 #include "engine/PathTrace.h"
 
@@ -57,6 +59,15 @@ std::string CMapLegend::Line(bool longPath) const
     const PathFigures& f = GetFigures(longPath);
     return std::string(longPath ? "Long path: " : "Short path: ") + f.bearing + "\260, " + f.kilometers + " km, "
          + f.statuteMiles + " mi, " + f.nauticalMiles + " nmi";
+}
+
+std::string CMapLegend::PointText(const LatLon& point) const
+{
+    const CGreatCircle path(m_local.point, point);
+    const double km = path.GetAngle() * kNauticalMileSphereKm;
+    return EncodeLocator(point.Latitude, point.Longitude).substr(0, 6) + ": "
+         + CPathReport::Bearing(path.GetBearing(), 1) + "\260, " + FormatShown(km, 1) + " km ("
+         + FormatShown(km / kKmPerStatuteMile, 1) + " mi) from " + m_local.name;
 }
 
 std::string CMapLegend::Text() const

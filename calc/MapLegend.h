@@ -30,6 +30,9 @@ public:
     std::string Line(bool longPath) const;
     // Both places and both lines, for the clipboard and screen readers.
     std::string Text() const;
+    // A point of the map as the status line tells it: "JO62RM: 85.6\260, 5.9 km (3.7 mi) from
+    // JO62QM", its 6-character locator, bearing and distance from the local station.
+    std::string PointText(const LatLon& point) const;
 
 private:
     Place m_local;

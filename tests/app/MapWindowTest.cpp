@@ -3,7 +3,9 @@
 // must be at the pixels the map puts them, at any size; following each calculation the
 // calculator takes and none that it refuses; zoomed by keys and wheel.
 #include "app/MapWnd.h"
+#include "calc/Commands.h"
 #include "engine/GreatCircle.h"
+#include "engine/LocatorCodec.h"
 #include "map/MapZoom.h"
 #include "res/resource.h"
 #include "tests/app/Calculator.h"
@@ -46,12 +48,7 @@ struct CPicture
         ::SendMessageA(map, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(m_canvas.m_hDC), PRF_CLIENT);
         m_view = map.ViewFor(m_canvas.m_hDC, m_client);
     }
-    static RECT Client(const CMapWnd& map)
-    {
-        RECT client = {};
-        ::GetClientRect(map, &client);
-        return client;
-    }
+    static RECT Client(const CMapWnd& map) { return map.PictureRect(); }
     COLORREF At(const MapPoint& p) const
     {
         return ::GetPixel(m_canvas.m_hDC, static_cast<int>(std::lround(p.X)), static_cast<int>(std::lround(p.Y)));
@@ -157,9 +154,15 @@ TEST(MapWindow, DrawsEachPairWhereTheMapPutsIt)
     const CPicture world(map);
     ASSERT_TRUE(world.m_view);
     for (const LatLon land : {LatLon{23, 10}, LatLon{62, 100}, LatLon{-25, 134}})
-        EXPECT_GT(world.Near(world.m_view->ToFrame(land), CMapWnd::kLandColour), 12) << land.Latitude;
+    {
+        EXPECT_GT(world.Near(world.m_view->ToFrame(land), CMapWnd::kLandColour), 8) << land.Latitude;
+        EXPECT_EQ(world.Near(world.m_view->ToFrame(land), CMapWnd::kSeaColour), 0) << land.Latitude;
+    }
     for (const LatLon sea : {LatLon{30, -40}, LatLon{10, -150}, LatLon{-30, 80}})
-        EXPECT_GT(world.Near(world.m_view->ToFrame(sea), CMapWnd::kSeaColour), 12) << sea.Latitude;
+    {
+        EXPECT_GT(world.Near(world.m_view->ToFrame(sea), CMapWnd::kSeaColour), 8) << sea.Latitude;
+        EXPECT_EQ(world.Near(world.m_view->ToFrame(sea), CMapWnd::kLandColour), 0) << sea.Latitude;
+    }
 }
 
 TEST(MapWindow, FollowsTheCalculatorAndZooms)
@@ -318,5 +321,67 @@ TEST(Dpi, TheMapWindowGrowsWithTheScreenAndItsTextsFit)
     for (int y = 0; y < top - 2; ++y)
         found += picture.Near(MapPoint{frame.centreX, double(y)}, CMapWnd::kRimColour, 3) > 0;
     EXPECT_GT(found, 3);
+}
+
+// The status line tells the square under the pointer; a click there, or the cross-hair moved
+// with the arrow keys and Enter, makes it the distant station, calculated as Calculate would.
+TEST(MapWindow, PointingAndClickingPicksTheDistantStation)
+{
+    CScratchKey key;
+    CCalculator calculator(key);
+    CMapWnd& map = calculator.m_dlg.GetMapWindow();
+    calculator.Click(IDC_MAP);
+    calculator.Click(IDC_CALCULATE_DISTANCE, {{IDC_LOCATION1, "JO62QM"}, {IDC_LOCATION2, "KO85TS"}});
+    map.SetRadiusKm(50);
+    HWND status = ::FindWindowExA(map, nullptr, "STATIC", nullptr);
+    ASSERT_NE(status, nullptr);
+    EXPECT_NE(WindowText(status).find("click"), std::string::npos);
+    const auto pixel = [&](const char* locator) {
+        const CPicture picture(map);
+        std::string padded = locator;
+        PadLocator(padded);
+        const MapPoint at = picture.m_view->ToFrame(DecodeLocator(padded));
+        return MAKELPARAM(static_cast<int>(std::lround(at.X)), static_cast<int>(std::lround(at.Y)));
+    };
+    ::SendMessageA(map, WM_MOUSEMOVE, 0, pixel("JO62RM"));
+    EXPECT_EQ(WindowText(status).substr(0, 8), "JO62RM: ") << WindowText(status);
+    EXPECT_NE(WindowText(status).find(" km ("), std::string::npos);
+    EXPECT_NE(WindowText(status).find("from JO62QM"), std::string::npos);
+
+    for (const auto& [choice, expected] : {std::pair{0, "JO62RM"}, std::pair{1, "JO62RM"}})
+    {
+        calculator.Choose(IDC_LOCATOR_CHARS, choice);
+        ::SendMessageA(map, WM_LBUTTONDOWN, MK_LBUTTON, pixel("JO62RM"));
+        PumpMessages();
+        const std::string picked = calculator.Text(IDC_LOCATION2);
+        EXPECT_EQ(picked.substr(0, 6), expected);
+        EXPECT_EQ(picked.size(), choice == 0 ? 6u : 8u);
+        // The results are the calculator's own for that pair, and the map follows.
+        CForm form;
+        form.Text(Box::Location1) = "JO62QM";
+        form.Text(Box::Location2) = picked;
+        CalculateDistance(form);
+        EXPECT_EQ(calculator.Text(IDC_KILOMETERS), form.Text(Box::Kilometers));
+        EXPECT_EQ(calculator.Text(IDC_BEARING), form.Text(Box::Bearing));
+        EXPECT_EQ(WindowText(map), "Locatrix Map - JO62QM to " + picked);
+    }
+    calculator.Choose(IDC_LOCATOR_CHARS, 0);
+    map.SetRadiusKm(50);
+
+    // A click off the map picks nothing.
+    ::SendMessageA(map, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
+    PumpMessages();
+    EXPECT_EQ(calculator.Text(IDC_LOCATION2).substr(0, 6), "JO62RM");
+
+    // Six steps right of the centre, then Enter: a square east of JO62QM on its row.
+    for (int i = 0; i < 6; ++i)
+        Key(map, VK_RIGHT);
+    EXPECT_EQ(WindowText(status).substr(0, 5), "JO62R") << WindowText(status);
+    Key(map, VK_RETURN);
+    const std::string keyed = calculator.Text(IDC_LOCATION2);
+    EXPECT_EQ(keyed.substr(0, 4), "JO62");
+    EXPECT_GT(keyed[4], 'Q');
+    EXPECT_EQ(keyed[5], 'M');
+    EXPECT_EQ(WindowText(map), "Locatrix Map - JO62QM to " + keyed);
 }
 }
