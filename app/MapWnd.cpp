@@ -10,6 +10,7 @@
 #include "map/MapZoom.h"
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 const char CMapWnd::kClassName[] = "LocatrixMap";
@@ -553,6 +554,10 @@ void CMapWnd::OnKeyDown(WPARAM key)
                 m_pfnPicked(*point);
         }
         break;
+    case 'C':
+        if (::GetKeyState(VK_CONTROL) < 0)
+            CopyToClipboard();
+        break;
     case VK_HOME:
         if (m_pair)
             SetRadiusKm(FittingMapRadius(m_pair->GetKilometers()));
@@ -568,4 +573,41 @@ void CMapWnd::OnMouseWheel(int delta)
     m_nWheel -= steps * WHEEL_DELTA;
     if (steps)
         Zoom(steps);
+}
+
+void CMapWnd::CopyToClipboard() const
+{
+    const RECT picture = PictureRect();
+    if (picture.right <= 0 || picture.bottom <= 0 || !::OpenClipboard(m_hWnd))
+        return;
+    ::EmptyClipboard();
+    HDC screen = ::GetDC(m_hWnd);
+    HDC memory = ::CreateCompatibleDC(screen);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, picture.right, picture.bottom);
+    ::ReleaseDC(m_hWnd, screen);
+    if (memory && bitmap)
+    {
+        HGDIOBJ old = ::SelectObject(memory, bitmap);
+        Draw(memory, picture);
+        ::SelectObject(memory, old);
+        // The clipboard owns the bitmap from now on.
+        if (::SetClipboardData(CF_BITMAP, bitmap))
+            bitmap = nullptr;
+    }
+    if (bitmap)
+        ::DeleteObject(bitmap);
+    if (memory)
+        ::DeleteDC(memory);
+    const std::string text = Summary();
+    if (HGLOBAL global = ::GlobalAlloc(GMEM_MOVEABLE, text.size() + 1))
+    {
+        if (void* data = ::GlobalLock(global))
+        {
+            std::memcpy(data, text.c_str(), text.size() + 1);
+            ::GlobalUnlock(global);
+        }
+        if (!::SetClipboardData(CF_TEXT, global))
+            ::GlobalFree(global);
+    }
+    ::CloseClipboard();
 }

@@ -60,6 +60,8 @@ private:
     void OnMouseMove(int x, int y);
     void OnLButtonDown(int x, int y);
     void MoveCrosshair(int dx, int dy);
+    // The picture as a bitmap and the legend as text.
+    void CopyToClipboard() const;
     // The position under a point of the picture, when it is on the map.
     std::optional<LatLon> PositionAt(const MapPoint& at) const;
     void ShowStatus(const std::optional<LatLon>& point);

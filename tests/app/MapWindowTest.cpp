@@ -208,6 +208,28 @@ TEST(MapWindow, FollowsTheCalculatorAndZooms)
     Key(map, VK_HOME);
     EXPECT_EQ(map.GetRadiusKm(), fitted);
 
+    // Ctrl+C: the picture as a bitmap of the window's picture, the legend as text.
+    {
+        CClipboardTurn turn;
+        SetClipboardText(map, "before");
+        BYTE keys[256] = {};
+        ::GetKeyboardState(keys);
+        keys[VK_CONTROL] = 0x80;
+        ::SetKeyboardState(keys);
+        Key(map, 'C');
+        keys[VK_CONTROL] = 0;
+        ::SetKeyboardState(keys);
+        EXPECT_EQ(GetClipboardText(map), map.Summary());
+        EXPECT_NE(map.Summary().find("Long path: "), std::string::npos);
+        ASSERT_TRUE(::OpenClipboard(map));
+        BITMAP bitmap = {};
+        HBITMAP copied = static_cast<HBITMAP>(::GetClipboardData(CF_BITMAP));
+        EXPECT_TRUE(copied && ::GetObjectA(copied, sizeof(bitmap), &bitmap));
+        ::CloseClipboard();
+        EXPECT_EQ(bitmap.bmWidth, map.PictureRect().right);
+        EXPECT_EQ(bitmap.bmHeight, map.PictureRect().bottom);
+    }
+
     // The antenna's heading, due east, and gone again.
     const auto headingPixels = [&] {
         const CPicture picture(map);
