@@ -26,8 +26,7 @@ const COLORREF kGridTextColour = RGB(0x5D, 0x76, 0x8B);
 const COLORREF kRingColour = RGB(0x80, 0x80, 0x80);
 const COLORREF kTextColour = RGB(0x22, 0x22, 0x22);
 const int kLegendLines = 4;
-const char kStatusHint[] = "Point at the map for a square's locator, bearing and distance; click it, or move the "
-                           "cross-hair with the arrow keys and press Enter, to make it the distant station.";
+const char kStatusHint[] = "Point at a square for its locator; click it (or arrow keys, Enter) for the distant station.";
 const SIZE kDefaultSize = {560, 640}; // at 96 DPI
 const SIZE kSmallestSize = {240, 280};
 
@@ -412,6 +411,10 @@ LRESULT CMapWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_SIZE:
         OnSize();
         return 0;
+    case WM_CTLCOLORSTATIC: // the status line on the picture's background
+        ::SetBkColor(reinterpret_cast<HDC>(wParam), ::GetSysColor(COLOR_WINDOW));
+        ::SetTextColor(reinterpret_cast<HDC>(wParam), ::GetSysColor(COLOR_WINDOWTEXT));
+        return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_WINDOW));
     case WM_MOUSEMOVE:
         OnMouseMove(PointerX(lParam), PointerY(lParam));
         return 0;
@@ -446,6 +449,11 @@ void CMapWnd::OnPaint()
     CMemoryDC buffer(dc, picture.right, picture.bottom);
     Draw(buffer, picture);
     ::BitBlt(dc, 0, 0, picture.right, picture.bottom, buffer, 0, 0, SRCCOPY);
+    // Round the status line, which paints itself.
+    RECT below = {};
+    GetClientRect(&below);
+    below.top = picture.bottom;
+    ::FillRect(dc, &below, ::GetSysColorBrush(COLOR_WINDOW));
     m_view = ViewFor(buffer, picture);
 }
 
