@@ -34,6 +34,19 @@ std::vector<HWND> MapWindows(HWND calculator)
     return found;
 }
 
+// The calculator with its map open on a pair it calculated.
+struct CMapOnPair
+{
+    explicit CMapOnPair(const CScratchKey& key, const char* distant = "KO85TS")
+        : calculator(key), map(calculator.m_dlg.GetMapWindow())
+    {
+        calculator.Click(IDC_MAP);
+        calculator.Click(IDC_CALCULATE_DISTANCE, {{IDC_LOCATION1, "JO62QM"}, {IDC_LOCATION2, distant}});
+    }
+    CCalculator calculator;
+    CMapWnd& map;
+};
+
 void Key(HWND window, UINT key)
 {
     ::SendMessageA(window, WM_KEYDOWN, key, 1);
@@ -168,10 +181,9 @@ TEST(MapWindow, DrawsEachPairWhereTheMapPutsIt)
 TEST(MapWindow, FollowsTheCalculatorAndZooms)
 {
     CScratchKey key;
-    CCalculator calculator(key);
-    CMapWnd& map = calculator.m_dlg.GetMapWindow();
-    calculator.Click(IDC_MAP);
-    calculator.Click(IDC_CALCULATE_DISTANCE, {{IDC_LOCATION1, "JO62QM"}, {IDC_LOCATION2, "JO62QN"}});
+    CMapOnPair open(key, "JO62QN");
+    CCalculator& calculator = open.calculator;
+    CMapWnd& map = open.map;
     EXPECT_EQ(map.GetRadiusKm(), 50); // a short hop still shows 50 km round
     calculator.Click(IDC_CALCULATE_DISTANCE, {{IDC_LOCATION1, "JO62QM"}, {IDC_LOCATION2, "KO85TS"}});
     const double fitted = map.GetRadiusKm();
@@ -260,10 +272,8 @@ TEST(MapWindow, PlacementSizeAndRadiusComeBackHostileOnesGiveTheDefault)
     RECT placed = {};
     double radius = 0;
     {
-        CCalculator calculator(key);
-        CMapWnd& map = calculator.m_dlg.GetMapWindow();
-        calculator.Click(IDC_MAP);
-        calculator.Click(IDC_CALCULATE_DISTANCE, {{IDC_LOCATION1, "JO62QM"}, {IDC_LOCATION2, "KO85TS"}});
+        CMapOnPair open(key);
+        CMapWnd& map = open.map;
         ::SetWindowPos(map, nullptr, 37, 41, 503, 611, SWP_NOZORDER | SWP_NOACTIVATE);
         Key(map, VK_ADD);
         radius = map.GetRadiusKm();
@@ -274,10 +284,8 @@ TEST(MapWindow, PlacementSizeAndRadiusComeBackHostileOnesGiveTheDefault)
     EXPECT_EQ(placed.left, 37);
     EXPECT_EQ(placed.right - placed.left, 503);
     const auto reopened = [&](RECT& rect) {
-        CCalculator calculator(key);
-        CMapWnd& map = calculator.m_dlg.GetMapWindow();
-        calculator.Click(IDC_MAP);
-        calculator.Click(IDC_CALCULATE_DISTANCE, {{IDC_LOCATION1, "JO62QM"}, {IDC_LOCATION2, "KO85TS"}});
+        CMapOnPair open(key);
+        CMapWnd& map = open.map;
         ::GetWindowRect(map, &rect);
         EXPECT_NE(::MonitorFromRect(&rect, MONITOR_DEFAULTTONULL), nullptr);
         return map.GetRadiusKm();
@@ -315,10 +323,8 @@ TEST(MapWindow, PlacementSizeAndRadiusComeBackHostileOnesGiveTheDefault)
 TEST(Dpi, TheMapWindowGrowsWithTheScreenAndItsTextsFit)
 {
     CScratchKey key;
-    CCalculator calculator(key);
-    CMapWnd& map = calculator.m_dlg.GetMapWindow();
-    calculator.Click(IDC_MAP);
-    calculator.Click(IDC_CALCULATE_DISTANCE, {{IDC_LOCATION1, "JO62QM"}, {IDC_LOCATION2, "KO85TS"}});
+    CMapOnPair open(key);
+    CMapWnd& map = open.map;
     RECT window = {};
     ::GetWindowRect(map, &window);
     EXPECT_EQ(window.right - window.left, ::MulDiv(560, ScreenDpiForTest(), 96));
@@ -350,10 +356,9 @@ TEST(Dpi, TheMapWindowGrowsWithTheScreenAndItsTextsFit)
 TEST(MapWindow, PointingAndClickingPicksTheDistantStation)
 {
     CScratchKey key;
-    CCalculator calculator(key);
-    CMapWnd& map = calculator.m_dlg.GetMapWindow();
-    calculator.Click(IDC_MAP);
-    calculator.Click(IDC_CALCULATE_DISTANCE, {{IDC_LOCATION1, "JO62QM"}, {IDC_LOCATION2, "KO85TS"}});
+    CMapOnPair open(key);
+    CCalculator& calculator = open.calculator;
+    CMapWnd& map = open.map;
     map.SetRadiusKm(50);
     HWND status = ::FindWindowExA(map, nullptr, "STATIC", nullptr);
     ASSERT_NE(status, nullptr);
