@@ -285,6 +285,7 @@ void CMapWnd::Draw(HDC dc, const RECT& rect) const
     legendFont.Attach(MakeFont(dc, 9, FW_NORMAL));
     HGDIOBJ oldFont = ::SelectObject(dc, legendFont);
     const std::optional<CMapView> view = ViewFor(dc, rect);
+    m_view = view; // for the pointer, without building it again
     if (!view)
     {
         RECT text = rect;
@@ -454,7 +455,6 @@ void CMapWnd::OnPaint()
     GetClientRect(&below);
     below.top = picture.bottom;
     ::FillRect(dc, &below, ::GetSysColorBrush(COLOR_WINDOW));
-    m_view = ViewFor(buffer, picture);
 }
 
 void CMapWnd::OnSize()
