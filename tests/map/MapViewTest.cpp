@@ -206,4 +206,26 @@ TEST(MapView, ZoomRunsFromTheWorldTo50Km)
     }
 }
 
+TEST(MapView, DashesFollowTheLineWithTheirGaps)
+{
+    // An L of 30 + 17 units in two strokes, then one of 9: the pattern runs on across the corner
+    // and from one stroke into the next.
+    const std::vector<MapLine> lines = {MapLine{{0, 0}, {30, 0}, {30, 17}}, MapLine{{100, 0}, {109, 0}}};
+    const std::vector<MapLine> dashes = DashedLines(lines, 8, 5);
+    double drawn = 0;
+    for (const MapLine& dash : dashes) {
+        double length = 0;
+        for (std::size_t i = 1; i < dash.size(); ++i)
+            length += Distance(dash[i - 1], dash[i]);
+        EXPECT_LE(length, 8 + 1e-9);
+        drawn += length;
+    }
+    // 56 units: dashes at 0-8, 13-21, 26-34 (round the corner), 39-47, then 52-56 on the next stroke.
+    EXPECT_NEAR(drawn, 8 * 4 + 4, 1e-9);
+    ASSERT_EQ(dashes.size(), 5u);
+    EXPECT_EQ(dashes[2].size(), 3u);  // the corner is kept
+    EXPECT_NEAR(dashes[4].front().X, 100 + 5, 1e-9);
+    EXPECT_EQ(DashedLines(lines, 8, 0).size(), lines.size());  // no gap: the lines as they are
+}
+
 } // namespace
