@@ -4,6 +4,8 @@
 #include "framework/PaintDC.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
+#include "engine/LocatorCodec.h"
+#include <cstdlib>
 
 namespace
 {
@@ -94,7 +96,7 @@ void BindHandle(CWnd* dialog, int id, CWnd& control)
 CLocatorDlg::CLocatorDlg(CWnd* parent, const std::string& settingsKeyPath)
     : CDialog(IDD_LOCATRIX_DIALOG, parent),
       m_hIcon(::LoadIconA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME))),
-      m_strSettingsKeyPath(settingsKeyPath)
+      m_map(settingsKeyPath), m_strSettingsKeyPath(settingsKeyPath)
 {
 }
 
@@ -130,8 +132,12 @@ BOOL CLocatorDlg::OnInitDialog()
             ::AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
             ::AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, about);
         }
+        char map[64] = {};
+        if (::LoadStringA(AfxGetInstanceHandle(), IDS_MAP, map, sizeof(map)) > 0)
+            ::AppendMenuA(systemMenu, MF_STRING, IDM_MAP, map);
     }
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    m_map.SetPickHandler([this](const LatLon& point) { OnMapPicked(point); });
     m_banner.SetLinkText(kSiteName);
     m_banner.SetLinkTarget(kHomePageUrl);
 
@@ -201,6 +207,7 @@ BOOL CLocatorDlg::OnCommand(WORD id, WORD code, HWND)
     case IDC_RESET_POSITION: RunReset(ResetPosition); return TRUE;
     case IDC_CALCULATE_DECIMAL: RunCommand(CalculateDecimal); return TRUE;
     case IDC_CALCULATE_LOCATOR: RunCommand(CalculateLocator); return TRUE;
+    case IDC_MAP: OnMap(); return TRUE;
     }
     return FALSE;
 }
@@ -223,6 +230,11 @@ LRESULT CLocatorDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
 
 void CLocatorDlg::OnSysCommand(WPARAM command, LPARAM)
 {
+    if ((command & 0xFFF0) == IDM_MAP)
+    {
+        OnMap();
+        return;
+    }
     if ((command & 0xFFF0) != IDM_ABOUTBOX)
     {
         Default();
@@ -267,7 +279,32 @@ void CLocatorDlg::RunCommand(Outcome (*pfnCommand)(CForm&))
         ::SetFocus(GetDlgItem(ControlOf(outcome.focus)));
     }
     else if (outcome.kind == Outcome::kDone)
+    {
         SaveSettings(m_strSettingsKeyPath, SavedValues(form, outcome));
+        // The map follows each pair the calculator took; a refused one leaves it as it was.
+        CMapLegend pair;
+        if (outcome.saved == SavedGroup::Distance
+            && pair.SetLocations(form.Text(Box::Location1), form.Text(Box::Location2)))
+            m_map.ShowPair(pair);
+    }
+}
+
+void CLocatorDlg::OnMap()
+{
+    m_map.Open(m_hWnd);
+}
+
+// A point picked on the map becomes the distant locator, at the length the locator list shows,
+// and is calculated as Calculate would.
+void CLocatorDlg::OnMapPicked(const LatLon& point)
+{
+    const std::vector<std::string>& lengths = ListEntries(List::LocatorChars);
+    const int choice = m_listLocatorChars.GetCurSel();
+    const size_t chars = choice >= 0 && choice < static_cast<int>(lengths.size())
+                             ? static_cast<size_t>(std::atoi(lengths[static_cast<size_t>(choice)].c_str()))
+                             : 6;
+    ::SetWindowTextA(GetDlgItem(IDC_LOCATION2), EncodeLocator(point.Latitude, point.Longitude).substr(0, chars).c_str());
+    RunCommand(CalculateDistance);
 }
 
 void CLocatorDlg::RunReset(void (*pfnReset)(CForm&))

@@ -1,4 +1,5 @@
 #pragma once
+#include "app/MapWnd.h"
 #include "app/SettingsStore.h"
 #include "calc/Commands.h"
 #include "controls/HomeBanner.h"
@@ -20,6 +21,9 @@ public:
     BOOL OnInitDialog() override;
     void OnOK() override;
 
+    // The map window, which the rotator's heading reaches through.
+    CMapWnd& GetMapWindow() { return m_map; }
+
 protected:
     void DoDataExchange() override;
     BOOL OnCommand(WORD id, WORD code, HWND control) override;
@@ -32,6 +36,8 @@ private:
 
     void OnControlFocus(int enterPresses);
     void OnSelChangeLocatorChars();
+    void OnMap();
+    void OnMapPicked(const LatLon& point);
 
     // The boxes and lists as a form, and back: only what the form changed is written.
     CForm ReadForm() const;
@@ -56,6 +62,7 @@ private:
     CEdit m_editLatitudeMinute;
     CEdit m_editLatitudeDegree;
     HICON m_hIcon;
+    CMapWnd m_map;
 
     std::string m_strSettingsKeyPath;
 };

@@ -61,3 +61,19 @@ void SaveSettings(const std::string& keyPath, const SettingValues& values)
         key.SetValue(name.c_str(), REG_DWORD, &value, sizeof(value));
     }
 }
+
+SettingValues LoadNumbers(const std::string& keyPath, const std::vector<std::string>& names)
+{
+    SettingValues values;
+    CRegKey key;
+    if (key.Open(HKEY_CURRENT_USER, keyPath.c_str(), KEY_READ) != ERROR_SUCCESS)
+        return values;
+    for (const std::string& name : names)
+    {
+        DWORD value = 0, size = sizeof(value), type = REG_NONE;
+        if (key.QueryValue(name.c_str(), &value, &size, &type) == ERROR_SUCCESS && type == REG_DWORD &&
+            size == sizeof(value))
+            values.numbers.emplace_back(name, value);
+    }
+    return values;
+}

@@ -11,6 +11,9 @@ extern const char kSettingsKeyPath[];
 SettingValues LoadSettings(const std::string& keyPath, const std::vector<std::string>& textNames,
                            const std::vector<std::string>& numberNames);
 
+// Numbers stored as such (REG_DWORD) only, for values that came later than the calculator's.
+SettingValues LoadNumbers(const std::string& keyPath, const std::vector<std::string>& names);
+
 // Writes one command's group: the texts (at most 15 characters each), then the numbers.
 // Registry failures are silent.
 void SaveSettings(const std::string& keyPath, const SettingValues& values);

@@ -12,10 +12,10 @@ LONG CRegKey::Create(HKEY root, const char* path, REGSAM access)
     return ::RegCreateKeyExA(root, path, 0, nullptr, 0, access, nullptr, &m_hKey, nullptr);
 }
 
-LONG CRegKey::QueryValue(const char* name, void* data, DWORD* size) const
+LONG CRegKey::QueryValue(const char* name, void* data, DWORD* size, DWORD* type) const
 {
-    DWORD type = 0;
-    return ::RegQueryValueExA(m_hKey, name, nullptr, &type, static_cast<BYTE*>(data), size);
+    DWORD stored = 0;
+    return ::RegQueryValueExA(m_hKey, name, nullptr, type ? type : &stored, static_cast<BYTE*>(data), size);
 }
 
 LONG CRegKey::SetValue(const char* name, DWORD type, const void* data, DWORD size)

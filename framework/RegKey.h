@@ -12,8 +12,8 @@ public:
 
     LONG Open(HKEY root, const char* path, REGSAM access);
     LONG Create(HKEY root, const char* path, REGSAM access);
-    // Raw value data; the stored type is not looked at. size: in the buffer's, out the data's.
-    LONG QueryValue(const char* name, void* data, DWORD* size) const;
+    // Raw value data. size: in the buffer's, out the data's; type, when asked, the stored type.
+    LONG QueryValue(const char* name, void* data, DWORD* size, DWORD* type = nullptr) const;
     LONG SetValue(const char* name, DWORD type, const void* data, DWORD size);
     void Close();
 

@@ -3,6 +3,8 @@
 
 #define IDM_ABOUTBOX 0x0010
 #define IDS_ABOUTBOX 101
+#define IDM_MAP 0x0020
+#define IDS_MAP 110
 #define IDD_LOCATRIX_DIALOG 102
 #define IDD_ABOUTBOX 104
 #define IDR_MAINFRAME 128
@@ -34,6 +36,7 @@
 #define IDC_CALCULATE_DECIMAL 1022
 #define IDC_HOME_BANNER 1023
 #define IDC_LOCATOR_CHARS 1024
+#define IDC_MAP 1030
 
 // About box controls.
 #define IDC_ABOUT_TITLE 1000

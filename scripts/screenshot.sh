@@ -3,13 +3,19 @@
 # typed in the way a user would (52 31 15 N, 13 22 30 E to decimal degrees and JO62QM; the
 # distance from JO62QM to KO85TS), cut out of a picture of the whole screen.
 #   screenshot.sh [DPI]   at another screen DPI (the prefix's LogPixels): docs/screenshot-DPIdpi.png
+#   screenshot.sh --map [DPI]   then presses Map and takes the map window: docs/map.png (map-DPIdpi.png)
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+name=screenshot
+if [ "${1:-}" = --map ]; then
+    name=map
+    shift
+fi
 dpi=${1:-96}
 case "$dpi" in
-    96) picture=screenshot.png ;;
+    96) picture=$name.png ;;
     *[!0-9]*|"") echo "screenshot.sh: DPI must be a number such as 144, not '$dpi'" >&2; exit 1 ;;
-    *) picture=screenshot-${dpi}dpi.png ;;
+    *) picture=$name-${dpi}dpi.png ;;
 esac
 . "$root/scripts/xvfb-session.sh"
 . "$root/scripts/wine-env.sh"
@@ -51,6 +57,17 @@ keys type --delay 60 'JO62QM'; keys key Tab
 keys type --delay 60 'KO85TS'; keys key Tab
 keys key space                                    # DISTANCE Calculate
 sleep 1
+if [ "$name" = map ]; then
+    keys key Tab space                            # Map, next in the tab order
+    map=
+    for _ in $(seq 100); do
+        map=$(xdotool search --onlyvisible --name '^Locatrix Map' 2>/dev/null | head -n 1) && [ -n "$map" ] && break
+        sleep 0.1
+    done
+    [ -n "$map" ] || { echo "screenshot.sh: the map window did not appear after pressing Map" >&2; exit 1; }
+    window=$map
+    sleep 1
+fi
 
 eval "$(xdotool getwindowgeometry --shell "$window")"
 import -window root "$work/screen.png"

@@ -58,6 +58,15 @@ TEST(Keyboard, EachAccessKeyMovesToItsBoxNoneIsDoubledAndTabKeepsItsOrder)
         EXPECT_TRUE(calc.HasFocus(access.box)) << "Alt+" << access.key;
         expectedKeys += access.key;
     }
+    // Alt+M presses Map: the map window opens, and closes again alone.
+    calc.Press('M', true);
+    CMapWnd& map = calc.m_dlg.GetMapWindow();
+    EXPECT_TRUE(map.IsOpen());
+    if (map.IsOpen())
+        ::SendMessageA(map, WM_CLOSE, 0, 0);
+    PumpMessages();
+    EXPECT_FALSE(map.IsOpen());
+    expectedKeys += 'M';
     // The window has these keys and no others, each once; so has the About box.
     std::string found = AccessKeys(calc.m_dlg.m_hWnd);
     std::sort(found.begin(), found.end());
@@ -74,7 +83,7 @@ TEST(Keyboard, EachAccessKeyMovesToItsBoxNoneIsDoubledAndTabKeepsItsOrder)
                             IDC_LONGITUDE_DEGREE, IDC_LONGITUDE_MINUTE, IDC_LONGITUDE_SECOND, IDC_LONGITUDE_WORLD,
                             IDC_CALCULATE_DMS, IDC_LATITUDE_DECIMAL, IDC_LONGITUDE_DECIMAL, IDC_CALCULATE_DECIMAL,
                             IDC_LOCATOR_CHARS, IDC_LOCATOR, IDC_CALCULATE_LOCATOR, IDC_RESET_POSITION,
-                            IDC_LOCATION1, IDC_LOCATION2, IDC_CALCULATE_DISTANCE, IDC_RESET_DISTANCE, IDCANCEL,
+                            IDC_LOCATION1, IDC_LOCATION2, IDC_CALCULATE_DISTANCE, IDC_MAP, IDC_RESET_DISTANCE, IDCANCEL,
                             IDC_BEARING, IDC_STATUTE_MILES, IDC_KILOMETERS, IDC_NAUTICAL_MILES, IDC_LATITUDE_DEGREE};
     ::SetFocus(calc.Item(IDC_NAUTICAL_MILES));
     for (int id : tabOrder)
