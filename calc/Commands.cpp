@@ -296,10 +296,19 @@ void ResetDistance(CForm& form)
                  Box::NauticalMiles});
 }
 
-bool TakeDx(CForm& form, std::string ownGrid, std::string dxGrid, const std::string& ownGridBefore)
+// WSJT-X mostly reports 4-character grids, which the locator boxes do not take: such a grid goes
+// in as the sub-square that starts at its centre, as the engine pads a short locator with "55AA".
+std::string GridForBox(std::string grid)
 {
-    ToUpper(ownGrid);
-    ToUpper(dxGrid);
+    ToUpper(grid);
+    if (grid.size() == 4)
+        grid += "MM";
+    return grid;
+}
+
+bool TakeDx(CForm& form, const std::string& ownGridSent, const std::string& dxGridSent, const std::string& ownGridBefore)
+{
+    const std::string ownGrid = GridForBox(ownGridSent), dxGrid = GridForBox(dxGridSent);
     CForm taken = form;
     const std::string& local = form.Text(Box::Location1);
     if (local.empty() || local == ownGridBefore)

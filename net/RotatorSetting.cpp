@@ -9,9 +9,15 @@
 namespace {
 constexpr std::size_t kLongestHost = 253; // the longest DNS name
 
-bool IsHostChar(char c)
+bool IsNameChar(char c)
 {
-    return IsDigit(c) || IsUpperLetter(ToUpper(c)) || c == '.' || c == '-' || c == '_' || c == ':';
+    return IsDigit(c) || IsUpperLetter(ToUpper(c)) || c == '.' || c == '-' || c == '_';
+}
+
+bool IsIpv6Char(char c)
+{
+    const char upper = ToUpper(c);
+    return IsDigit(c) || (upper >= 'A' && upper <= 'F') || c == ':' || c == '.';
 }
 }
 
@@ -52,8 +58,10 @@ bool IsHostText(const std::string& text)
 {
     if (text.empty() || text.size() > kLongestHost || text.front() == '-' || text.front() == '.')
         return false;
+    // A colon makes it an IPv6 address, which has hexadecimal digits only.
+    const bool ipv6 = text.find(':') != std::string::npos;
     for (char c : text)
-        if (!IsHostChar(c))
+        if (!(ipv6 ? IsIpv6Char(c) : IsNameChar(c)))
             return false;
     return true;
 }
@@ -112,4 +120,28 @@ RotatorSetting StoredRotator(std::uint32_t kind, const std::string& host, std::u
     setting.host = host;
     setting.port = static_cast<int>(port);
     return setting;
+}
+
+bool RotatorFromTexts(RotatorKind kind, const std::string& host, const std::string& port, RotatorSetting& setting,
+                      std::string& why)
+{
+    RotatorSetting read;
+    read.kind = kind;
+    if (kind == RotatorKind::None) {
+        setting = read;
+        return true;
+    }
+    if (!IsHostText(host)) {
+        why = "The host is a name or an address, such as localhost or 192.168.1.20.";
+        return false;
+    }
+    read.host = host;
+    read.port = DefaultRotatorPort(kind);
+    if (!port.empty() && !ReadPortText(port, read.port)) {
+        why = "The port is a number from 1 to 65535 (" + std::string(RotatorName(kind)) + " listens on " +
+              std::to_string(DefaultRotatorPort(kind)) + " unless told otherwise).";
+        return false;
+    }
+    setting = read;
+    return true;
 }

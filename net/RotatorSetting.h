@@ -36,3 +36,8 @@ bool ReadEndpoint(const std::string& text, int defaultPort, std::string& host, i
 // A rotator from the stored values; anything that is not one (an unknown kind, a host that is
 // not a host, a port outside 1..65535) means none.
 RotatorSetting StoredRotator(std::uint32_t kind, const std::string& host, std::uint32_t port);
+
+// A rotator as a dialog gives it: the kind, and the host and port as typed (an empty port is the
+// kind's default). False, with why (a sentence for the user), for a host or port that is none.
+bool RotatorFromTexts(RotatorKind kind, const std::string& host, const std::string& port, RotatorSetting& setting,
+                      std::string& why);

@@ -1,6 +1,7 @@
 #include "net/WsjtxSetting.h"
 
 #include "base/NumberText.h"
+#include "net/RotatorSetting.h"
 
 const char WsjtxSetting::kRecommendedGroup[] = "239.255.0.1";
 
@@ -33,4 +34,24 @@ WsjtxSetting StoredWsjtx(std::uint32_t follow, std::uint32_t port, const std::st
     setting.group = group;
     setting.turnAntenna = turn == 1;
     return setting;
+}
+
+bool WsjtxFromTexts(bool follow, const std::string& port, const std::string& group, bool turnAntenna,
+                    WsjtxSetting& setting, std::string& why)
+{
+    WsjtxSetting read;
+    read.follow = follow;
+    read.turnAntenna = turnAntenna;
+    if (!port.empty() && !ReadPortText(port, read.port)) {
+        why = "The UDP port is a number from 1 to 65535; WSJT-X sends to 2237 unless told otherwise.";
+        return false;
+    }
+    if (!group.empty() && !IsMulticastGroupText(group)) {
+        why = "A multicast group is an address from 224.0.0.0 to 239.255.255.255, such as " +
+              std::string(WsjtxSetting::kRecommendedGroup) + "; leave it empty to listen on the port alone.";
+        return false;
+    }
+    read.group = group;
+    setting = read;
+    return true;
 }

@@ -43,6 +43,8 @@ ExitStatus RunWsjtx(const Options& o, std::FILE*, std::FILE* out, std::FILE* err
     }
     Say(err, "wsjtx: listening on UDP port " + std::to_string(feed.Port()) +
                  (o.group.empty() ? std::string() : " in the group " + o.group));
+    // Another program may be waiting for this line before it sends; Windows buffers a redirected stream.
+    std::fflush(err);
     CRotator rotator(o.rotator);
     ExitStatus status = kExitDone;
     long printed = 0;
