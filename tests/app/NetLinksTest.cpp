@@ -266,3 +266,126 @@ TEST(FollowWsjtx, NewDxFillsDistanceOnceAndHostileDatagramsAreDropped)
     EXPECT_TRUE(Answers(calc.m_dlg.m_hWnd));
     EXPECT_TRUE(boxes.m_calls.empty());
 }
+
+namespace
+{
+// Runs the steps, one per timer tick while the dialog with the caption is open, each until it
+// answers true; after ten seconds the dialog is cancelled.
+void ScriptDialog(CCalculator& calc, UINT command, const char* caption, std::vector<std::function<bool(HWND)>> steps)
+{
+    const HWND owner = calc.m_dlg.m_hWnd;
+    size_t step = 0;
+    int ticks = 0;
+    CWhileModal script([&] {
+        HWND box = FindOwnedDialog(owner, caption);
+        if (!box)
+            return false;
+        if (++ticks > 500)
+        {
+            ADD_FAILURE() << caption << ": step " << step << " did not end";
+            return ::PostMessageA(box, WM_COMMAND, IDCANCEL, 0) != FALSE;
+        }
+        if (step < steps.size() && steps[step](box))
+            ++step;
+        return step == steps.size();
+    });
+    calc.m_dlg.PostMessage(WM_SYSCOMMAND, command, 0);
+    PumpMessages();
+    EXPECT_EQ(nullptr, FindOwnedDialog(owner, caption));
+}
+
+void Choose(HWND box, int list, int index)
+{
+    ::SendDlgItemMessageA(box, list, CB_SETCURSEL, index, 0);
+    ::SendMessageA(box, WM_COMMAND, MAKEWPARAM(list, CBN_SELCHANGE), reinterpret_cast<LPARAM>(::GetDlgItem(box, list)));
+}
+}
+
+// The Rotator dialog: stored nonsense shows as none; choosing rotctld offers its port; Test
+// shows the real rotctld's range and heading; a port out of range is refused; OK keeps it.
+TEST(RotatorDialog, TestAsksRotctldAndOkKeepsTheRotator)
+{
+    const int southStop = PortOf("LOCATRIX_ROTCTLD_SOUTH_STOP");
+    ASSERT_NE(0, southStop) << "run by rotctld_test.sh, which starts rotctld";
+    CScratchKey key;
+    CMessageBoxRecorder boxes;
+    key.Set("Rotator", 9u);
+    key.Set("RotatorHost", "localhost");
+    key.Set("RotatorPort", 4533u);
+    CCalculator calc(key);
+    char item[64] = {};
+    ::GetMenuStringA(::GetSystemMenu(calc.m_dlg.m_hWnd, FALSE), IDM_ROTATOR, item, sizeof(item), MF_BYCOMMAND);
+    EXPECT_STREQ("&Rotator...", item);
+    EXPECT_FALSE(Enabled(calc, IDC_STOP_ROTATOR));
+
+    std::string kindShown, portOffered, report;
+    ScriptDialog(calc, IDM_ROTATOR, "Rotator", {
+        [&](HWND box) {
+            kindShown = WindowText(::GetDlgItem(box, IDC_ROTATOR_KIND));
+            Choose(box, IDC_ROTATOR_KIND, 1);
+            portOffered = WindowText(::GetDlgItem(box, IDC_ROTATOR_PORT));
+            ::SetDlgItemTextA(box, IDC_ROTATOR_HOST, "127.0.0.1");
+            ::SetDlgItemTextA(box, IDC_ROTATOR_PORT, "70000");
+            ::SendMessageA(::GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+            return true;
+        },
+        [&](HWND box) {
+            ::SetDlgItemInt(box, IDC_ROTATOR_PORT, static_cast<UINT>(southStop), FALSE);
+            ::SendMessageA(::GetDlgItem(box, IDC_ROTATOR_TEST), BM_CLICK, 0, 0);
+            return true;
+        },
+        [&](HWND box) {
+            report = WindowText(::GetDlgItem(box, IDC_ROTATOR_REPORT));
+            return report.find("answers") != std::string::npos &&
+                   ::PostMessageA(::GetDlgItem(box, IDOK), BM_CLICK, 0, 0) != FALSE;
+        }});
+    EXPECT_EQ("None", kindShown);
+    EXPECT_EQ("4533", portOffered);
+    ASSERT_EQ(1u, boxes.m_calls.size()) << "the port 70000 is refused";
+    EXPECT_NE(std::string::npos, boxes.m_calls[0].text.find("65535")) << boxes.m_calls[0].text;
+    EXPECT_NE(std::string::npos, report.find("rotctld at 127.0.0.1:" + std::to_string(southStop))) << report;
+    EXPECT_NE(std::string::npos, report.find("-180..180")) << report;
+    const RotatorSetting kept = LoadRotator(key.m_strPath);
+    EXPECT_EQ(RotatorKind::Rotctld, kept.kind);
+    EXPECT_EQ("127.0.0.1", kept.host);
+    EXPECT_EQ(southStop, kept.port);
+    EXPECT_TRUE(Enabled(calc, IDC_STOP_ROTATOR));
+}
+
+// Follow WSJT-X from the system menu: ticked, on a port of the user's choice, it listens at
+// once and is kept; a group that is none is refused.
+TEST(FollowWsjtx, TheDialogStartsListeningAndKeepsTheSetting)
+{
+    int port = 0;
+    {
+        CUdpReceiver probe;
+        ASSERT_FALSE(probe.Open(0).Failed());
+        port = probe.Port();
+    }
+    CScratchKey key;
+    CMessageBoxRecorder boxes;
+    CCalculator calc(key);
+    EXPECT_EQ("", calc.Text(IDC_WSJTX_STATE));
+    std::string portShown;
+    ScriptDialog(calc, IDM_FOLLOW_WSJTX, "Follow WSJT-X", {
+        [&](HWND box) {
+            portShown = WindowText(::GetDlgItem(box, IDC_WSJTX_PORT));
+            ::SendMessageA(::GetDlgItem(box, IDC_FOLLOW_WSJTX), BM_CLICK, 0, 0);
+            ::SetDlgItemInt(box, IDC_WSJTX_PORT, static_cast<UINT>(port), FALSE);
+            ::SetDlgItemTextA(box, IDC_WSJTX_GROUP, "10.1.2.3");
+            ::SendMessageA(::GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+            return true;
+        },
+        [&](HWND box) {
+            ::SetDlgItemTextA(box, IDC_WSJTX_GROUP, "");
+            return ::PostMessageA(::GetDlgItem(box, IDOK), BM_CLICK, 0, 0) != FALSE;
+        }});
+    EXPECT_EQ("2237", portShown);
+    ASSERT_EQ(1u, boxes.m_calls.size());
+    EXPECT_NE(std::string::npos, boxes.m_calls[0].text.find("239.255.0.1")) << boxes.m_calls[0].text;
+    const std::string listening = "Following WSJT-X on UDP port " + std::to_string(port);
+    EXPECT_TRUE(PumpUntil([&] { return calc.Text(IDC_WSJTX_STATE) == listening; })) << calc.Text(IDC_WSJTX_STATE);
+    const WsjtxSetting kept = LoadWsjtx(key.m_strPath);
+    EXPECT_TRUE(kept.follow);
+    EXPECT_EQ(port, kept.port);
+}
