@@ -72,6 +72,13 @@ double BearingShown(const CCalculator& calc)
 }
 
 const int kTurnButtons[] = {IDC_SHORT_PATH, IDC_LONG_PATH, IDC_STOP_ROTATOR};
+
+// A UDP port that nothing on loopback uses just now (0 if none was given).
+int FreeUdpPort()
+{
+    CUdpReceiver probe;
+    return probe.Open(0).Failed() ? 0 : probe.Port();
+}
 }
 
 // Without a rotator the buttons are off and say where to set one up; with PstRotator they send
@@ -187,12 +194,8 @@ TEST(RotatorButtons, RotctldHeadingWhileTurningAndFaultsNamed)
 // window answering and following.
 TEST(FollowWsjtx, NewDxFillsDistanceOnceAndHostileDatagramsAreDropped)
 {
-    int port = 0;
-    {
-        CUdpReceiver probe;
-        ASSERT_FALSE(probe.Open(0).Failed());
-        port = probe.Port();
-    }
+    const int port = FreeUdpPort();
+    ASSERT_NE(0, port);
     CScratchKey key;
     CMessageBoxRecorder boxes;
     key.Set("FollowWsjtx", 1u);
@@ -356,12 +359,8 @@ TEST(RotatorDialog, TestAsksRotctldAndOkKeepsTheRotator)
 // once and is kept; a group that is none is refused.
 TEST(FollowWsjtx, TheDialogStartsListeningAndKeepsTheSetting)
 {
-    int port = 0;
-    {
-        CUdpReceiver probe;
-        ASSERT_FALSE(probe.Open(0).Failed());
-        port = probe.Port();
-    }
+    const int port = FreeUdpPort();
+    ASSERT_NE(0, port);
     CScratchKey key;
     CMessageBoxRecorder boxes;
     CCalculator calc(key);
