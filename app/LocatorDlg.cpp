@@ -1,8 +1,13 @@
 #include "app/LocatorDlg.h"
 #include "app/AboutDlg.h"
 #include "app/HomePage.h"
+#include "app/RotatorDlg.h"
+#include "app/WsjtxDlg.h"
+#include "base/NumberText.h"
+#include "framework/MessageBoxSeam.h"
 #include "framework/PaintDC.h"
 #include "framework/WinApp.h"
+#include "net/AzimuthRange.h"
 #include "res/resource.h"
 #include "engine/LocatorCodec.h"
 #include <cstdlib>
@@ -91,6 +96,24 @@ void BindHandle(CWnd* dialog, int id, CWnd& control)
 {
     control.Attach(dialog->GetDlgItem(id));
 }
+
+std::string LoadText(UINT id)
+{
+    char text[256] = {};
+    return ::LoadStringA(AfxGetInstanceHandle(), id, text, sizeof(text)) > 0 ? text : "";
+}
+
+// A call sign from the network as the state line shows it: printable and short.
+std::string Shown(const std::string& text)
+{
+    std::string shown;
+    for (char c : text.substr(0, 16))
+        shown += c >= ' ' && c <= '~' ? c : '?';
+    return shown;
+}
+
+const int kRotatorButtons[] = {IDC_SHORT_PATH, IDC_LONG_PATH, IDC_STOP_ROTATOR};
+const UINT_PTR kRotatorTipId = 1;
 }
 
 CLocatorDlg::CLocatorDlg(CWnd* parent, const std::string& settingsKeyPath)
@@ -130,11 +153,11 @@ BOOL CLocatorDlg::OnInitDialog()
         if (::LoadStringA(AfxGetInstanceHandle(), IDS_ABOUTBOX, about, sizeof(about)) > 0)
         {
             ::AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
+            ::AppendMenuA(systemMenu, MF_STRING, IDM_MAP, LoadText(IDS_MAP).c_str());
+            ::AppendMenuA(systemMenu, MF_STRING, IDM_ROTATOR, LoadText(IDS_ROTATOR).c_str());
+            ::AppendMenuA(systemMenu, MF_STRING, IDM_FOLLOW_WSJTX, LoadText(IDS_FOLLOW_WSJTX).c_str());
             ::AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, about);
         }
-        char map[64] = {};
-        if (::LoadStringA(AfxGetInstanceHandle(), IDS_MAP, map, sizeof(map)) > 0)
-            ::AppendMenuA(systemMenu, MF_STRING, IDM_MAP, map);
     }
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     m_map.SetPickHandler([this](const LatLon& point) { OnMapPicked(point); });
@@ -169,7 +192,158 @@ BOOL CLocatorDlg::OnInitDialog()
     Restore(stored, LoadSettings(m_strSettingsKeyPath, RememberedTextNames(), RememberedNumberNames()));
     WriteForm(stored, empty);
     ChooseLocatorMask();
+    StartLinks();
     return TRUE;
+}
+
+// The rotator and the WSJT-X feed from the settings; their threads report through posted calls.
+void CLocatorDlg::StartLinks()
+{
+    m_posted = std::make_shared<CPostedCalls>(m_hWnd, kPostedCallsMessage);
+    m_rotator = std::make_unique<CRotatorLink>(
+        m_posted, CRotatorLink::Events{[this](double heading) { OnAntennaHeading(heading); },
+                                       [this](const std::string& why) { OnRotatorFailed(why); }});
+    m_rotator->Set(LoadRotator(m_strSettingsKeyPath));
+
+    // Disabled buttons get no mouse messages, so the tip belongs to the dialog, over all three.
+    RECT buttons = {};
+    for (int id : kRotatorButtons)
+    {
+        RECT button = {};
+        ::GetWindowRect(GetDlgItem(id), &button);
+        ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&button), 2);
+        ::UnionRect(&buttons, &buttons, &button);
+    }
+    m_tipRotator.Create(this);
+    m_tipRotator.AddTool(this, LoadText(IDS_NO_ROTATOR_TIP), buttons, kRotatorTipId);
+    UpdateRotatorButtons();
+
+    m_wsjtxSetting = LoadWsjtx(m_strSettingsKeyPath);
+    m_wsjtx = std::make_unique<CWsjtxLink>(
+        m_posted, CWsjtxLink::Events{
+                      [this](int port) {
+                          ShowWsjtxState("Following WSJT-X on UDP port " + std::to_string(port) +
+                                             (m_wsjtxSetting.group.empty() ? "" : " in " + m_wsjtxSetting.group),
+                                         0);
+                      },
+                      [this](const WsjtxMessage& dx) { OnWsjtxDx(dx); },
+                      [this](long dropped) { ShowWsjtxState(m_strWsjtxState, dropped); },
+                      [this](const std::string& why) {
+                          ShowWsjtxState("Not following WSJT-X: its port could not be opened", 0);
+                          ShowMessageBox(m_hWnd, why, kCaption, MB_ICONEXCLAMATION | MB_OK);
+                      }});
+    m_wsjtx->Follow(m_wsjtxSetting);
+}
+
+void CLocatorDlg::OnDestroy()
+{
+    // Calls still queued or on their way refer to this window: drop them, then end the threads.
+    if (m_posted)
+        m_posted->Detach();
+    m_wsjtx.reset();
+    m_rotator.reset();
+}
+
+BOOL CLocatorDlg::PreTranslateMessage(MSG* msg)
+{
+    if (msg->message >= WM_MOUSEFIRST && msg->message <= WM_MOUSELAST && m_tipRotator.m_hWnd)
+        m_tipRotator.RelayEvent(msg);
+    return CDialog::PreTranslateMessage(msg);
+}
+
+void CLocatorDlg::OnAntennaHeadingChanged(std::function<void(std::optional<double>)> onChange)
+{
+    m_onAntennaHeading = std::move(onChange);
+}
+
+void CLocatorDlg::OnRotatorSettings()
+{
+    CRotatorDlg dialog(this, *m_rotator, m_rotator->Setting());
+    if (dialog.DoModal() != IDOK)
+        return;
+    SaveRotator(m_strSettingsKeyPath, dialog.Setting());
+    m_rotator->Set(dialog.Setting());
+    OnAntennaHeading(std::nullopt);
+    UpdateRotatorButtons();
+}
+
+// The turns need a rotator and a bearing in DISTANCE; Stop only the rotator.
+void CLocatorDlg::UpdateRotatorButtons()
+{
+    const bool rotator = m_rotator && m_rotator->Setting().IsSet();
+    double bearing = 0;
+    const bool shown = ShownBearing(ReadForm(), false, bearing);
+    ::EnableWindow(GetDlgItem(IDC_SHORT_PATH), rotator && shown);
+    ::EnableWindow(GetDlgItem(IDC_LONG_PATH), rotator && shown);
+    ::EnableWindow(GetDlgItem(IDC_STOP_ROTATOR), rotator);
+    m_tipRotator.UpdateTipText(rotator ? "" : LoadText(IDS_NO_ROTATOR_TIP), this, kRotatorTipId);
+}
+
+void CLocatorDlg::OnTurn(bool longPath)
+{
+    double bearing = 0;
+    if (m_rotator && ShownBearing(ReadForm(), longPath, bearing))
+        m_rotator->Turn(bearing);
+}
+
+void CLocatorDlg::OnAntennaHeading(std::optional<double> heading)
+{
+    m_antennaHeading = heading;
+    const std::string text = heading ? "Antenna at " + FormatShown(CAzimuthRange::Compass(*heading), 1) + "\xB0" : "";
+    ::SetDlgItemTextA(m_hWnd, IDC_ANTENNA_HEADING, text.c_str());
+    m_map.SetAntennaHeading(heading);
+    if (m_onAntennaHeading)
+        m_onAntennaHeading(heading);
+}
+
+void CLocatorDlg::OnRotatorFailed(const std::string& why)
+{
+    ShowMessageBox(m_hWnd, why, kCaption, MB_ICONEXCLAMATION | MB_OK);
+}
+
+void CLocatorDlg::OnWsjtxSettings()
+{
+    CWsjtxDlg dialog(this, m_wsjtxSetting);
+    if (dialog.DoModal() != IDOK)
+        return;
+    SaveWsjtx(m_strSettingsKeyPath, dialog.Setting());
+    m_wsjtxSetting = dialog.Setting();
+    ShowWsjtxState("", 0);
+    m_wsjtx->Follow(m_wsjtxSetting);
+}
+
+// A new DX from WSJT-X, unless the user is typing a locator: then it is only named.
+void CLocatorDlg::OnWsjtxDx(const WsjtxMessage& dx)
+{
+    const std::string named = Shown(dx.dxCall) + " in " + Shown(dx.dxGrid);
+    const HWND focus = ::GetFocus();
+    if (focus && (focus == GetDlgItem(IDC_LOCATION1) || focus == GetDlgItem(IDC_LOCATION2)))
+    {
+        ShowWsjtxState("WSJT-X: " + named + ", not taken while you type", m_nWsjtxDropped);
+        return;
+    }
+    const CForm before = ReadForm();
+    CForm form = before;
+    if (!TakeDx(form, dx.deGrid, dx.dxGrid, m_strWsjtxOwnGrid))
+    {
+        ShowWsjtxState("WSJT-X: " + named + ", not a locator here", m_nWsjtxDropped);
+        return;
+    }
+    if (form.Text(Box::Location1) != before.Text(Box::Location1))
+        m_strWsjtxOwnGrid = form.Text(Box::Location1);
+    WriteForm(form, before);
+    RunCommand(CalculateDistance);
+    ShowWsjtxState("Following WSJT-X: " + named, m_nWsjtxDropped);
+    if (m_wsjtxSetting.turnAntenna)
+        OnTurn(false);
+}
+
+void CLocatorDlg::ShowWsjtxState(const std::string& state, long dropped)
+{
+    m_strWsjtxState = state;
+    m_nWsjtxDropped = dropped;
+    const std::string shown = dropped > 0 ? state + " (" + std::to_string(dropped) + " bad datagrams dropped)" : state;
+    ::SetDlgItemTextA(m_hWnd, IDC_WSJTX_STATE, shown.c_str());
 }
 
 // Enter presses the default button, which follows the focus; IDOK comes only while no control has
@@ -208,6 +382,9 @@ BOOL CLocatorDlg::OnCommand(WORD id, WORD code, HWND)
     case IDC_CALCULATE_DECIMAL: RunCommand(CalculateDecimal); return TRUE;
     case IDC_CALCULATE_LOCATOR: RunCommand(CalculateLocator); return TRUE;
     case IDC_MAP: OnMap(); return TRUE;
+    case IDC_SHORT_PATH: OnTurn(false); return TRUE;
+    case IDC_LONG_PATH: OnTurn(true); return TRUE;
+    case IDC_STOP_ROTATOR: if (m_rotator) m_rotator->Stop(); return TRUE;
     }
     return FALSE;
 }
@@ -224,21 +401,26 @@ LRESULT CLocatorDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_QUERYDRAGICON:
         return reinterpret_cast<LRESULT>(OnQueryDragIcon());
+    case kPostedCallsMessage:
+        if (m_posted)
+            m_posted->RunQueued();
+        return 0;
+    case WM_DESTROY:
+        OnDestroy();
+        break;
     }
     return CDialog::WindowProc(msg, wParam, lParam);
 }
 
 void CLocatorDlg::OnSysCommand(WPARAM command, LPARAM)
 {
-    if ((command & 0xFFF0) == IDM_MAP)
+    switch (command & 0xFFF0)
     {
-        OnMap();
-        return;
-    }
-    if ((command & 0xFFF0) != IDM_ABOUTBOX)
-    {
-        Default();
-        return;
+    case IDM_MAP: OnMap(); return;
+    case IDM_ROTATOR: OnRotatorSettings(); return;
+    case IDM_FOLLOW_WSJTX: OnWsjtxSettings(); return;
+    case IDM_ABOUTBOX: break;
+    default: Default(); return;
     }
     // Owned by the calculator, so the calculator is disabled while the About box is open.
     CAboutDlg about(this);
@@ -287,6 +469,7 @@ void CLocatorDlg::RunCommand(Outcome (*pfnCommand)(CForm&))
             && pair.SetLocations(form.Text(Box::Location1), form.Text(Box::Location2)))
             m_map.ShowPair(pair);
     }
+    UpdateRotatorButtons();
 }
 
 void CLocatorDlg::OnMap()
@@ -313,6 +496,7 @@ void CLocatorDlg::RunReset(void (*pfnReset)(CForm&))
     CForm form = before;
     pfnReset(form);
     WriteForm(form, before);
+    UpdateRotatorButtons();
 }
 
 CForm CLocatorDlg::ReadForm() const

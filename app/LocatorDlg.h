@@ -1,6 +1,8 @@
 #pragma once
 #include "app/MapWnd.h"
+#include "app/RotatorLink.h"
 #include "app/SettingsStore.h"
+#include "app/WsjtxLink.h"
 #include "calc/Commands.h"
 #include "controls/HomeBanner.h"
 #include "controls/MaskEdit.h"
@@ -8,6 +10,11 @@
 #include "framework/ComboBox.h"
 #include "framework/Dialog.h"
 #include "framework/Edit.h"
+#include "framework/PostedCalls.h"
+#include "framework/ToolTipCtrl.h"
+#include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 
 // The calculator: GRIDSQUARE converts one position between degrees/minutes/seconds, decimal
@@ -20,6 +27,15 @@ public:
 
     BOOL OnInitDialog() override;
     void OnOK() override;
+    BOOL PreTranslateMessage(MSG* msg) override;
+
+    // Where the antenna points, as rotctld last said; none for the other rotators, or before it
+    // said. The function is told each change (the map draws it).
+    std::optional<double> AntennaHeading() const { return m_antennaHeading; }
+    void OnAntennaHeadingChanged(std::function<void(std::optional<double>)> onChange);
+
+    // Calls from the network threads arrive as this message.
+    static constexpr UINT kPostedCallsMessage = WM_APP + 1;
 
     // The map window, which the rotator's heading reaches through.
     CMapWnd& GetMapWindow() { return m_map; }
@@ -31,6 +47,7 @@ protected:
 
 private:
     void OnSysCommand(WPARAM command, LPARAM position);
+    void OnDestroy();
     void OnPaint();
     HCURSOR OnQueryDragIcon();
 
@@ -46,6 +63,19 @@ private:
     void RunCommand(Outcome (*pfnCommand)(CForm&));
     void RunReset(void (*pfnReset)(CForm&));
     void ChooseLocatorMask();
+
+    // The antenna: the rotator from the settings, the buttons that turn it, its heading.
+    void StartLinks();
+    void OnRotatorSettings();
+    void OnTurn(bool longPath);
+    void UpdateRotatorButtons();
+    void OnAntennaHeading(std::optional<double> heading);
+    void OnRotatorFailed(const std::string& why);
+
+    // WSJT-X: its new DX goes into DISTANCE, and the state line says so.
+    void OnWsjtxSettings();
+    void OnWsjtxDx(const WsjtxMessage& dx);
+    void ShowWsjtxState(const std::string& state, long dropped);
 
     // Declaration order is binding order.
     CComboBox m_listLocatorChars;
@@ -65,4 +95,16 @@ private:
     CMapWnd m_map;
 
     std::string m_strSettingsKeyPath;
+
+    CToolTipCtrl m_tipRotator;
+    std::optional<double> m_antennaHeading;
+    std::function<void(std::optional<double>)> m_onAntennaHeading;
+    WsjtxSetting m_wsjtxSetting;
+    std::string m_strWsjtxOwnGrid;  // what WSJT-X last put into Local Locator
+    std::string m_strWsjtxState;
+    long m_nWsjtxDropped = 0;
+    // Last: the links' threads end, and their calls are dropped, before the rest goes.
+    std::shared_ptr<CPostedCalls> m_posted;
+    std::unique_ptr<CRotatorLink> m_rotator;
+    std::unique_ptr<CWsjtxLink> m_wsjtx;
 };

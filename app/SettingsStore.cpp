@@ -1,17 +1,34 @@
 #include "app/SettingsStore.h"
 #include "framework/RegKey.h"
 #include <cstring>
+#include <vector>
 
 const char kSettingsKeyPath[] = "SOFTWARE\\Norvane\\Locatrix";
 
 namespace
 {
-// Text data is at most 15 characters and their NUL, both ways.
-const DWORD kTextBytes = 16;
+// A host name of 253 characters and its NUL, or a group.
+const unsigned long kNetTextBytes = 256;
+
+std::string TextOf(const SettingValues& values, const char* name, const std::string& missing = "")
+{
+    for (const auto& [valueName, text] : values.texts)
+        if (valueName == name)
+            return text;
+    return missing;
+}
+
+DWORD NumberOf(const SettingValues& values, const char* name, DWORD missing)
+{
+    for (const auto& [valueName, number] : values.numbers)
+        if (valueName == name)
+            return number;
+    return missing;
+}
 }
 
 SettingValues LoadSettings(const std::string& keyPath, const std::vector<std::string>& textNames,
-                           const std::vector<std::string>& numberNames)
+                           const std::vector<std::string>& numberNames, unsigned long textBytes)
 {
     SettingValues values;
     CRegKey key;
@@ -20,14 +37,14 @@ SettingValues LoadSettings(const std::string& keyPath, const std::vector<std::st
 
     for (const std::string& name : textNames)
     {
-        char buffer[kTextBytes] = {};
-        DWORD size = sizeof(buffer);
-        if (key.QueryValue(name.c_str(), buffer, &size) != ERROR_SUCCESS)
+        std::vector<char> buffer(textBytes, '\0');
+        DWORD size = static_cast<DWORD>(buffer.size());
+        if (key.QueryValue(name.c_str(), buffer.data(), &size) != ERROR_SUCCESS)
             continue;
-        // Only a hand-edited value fills all 16 bytes without a NUL; it is not ours, skip it.
-        if (!std::memchr(buffer, '\0', sizeof(buffer)))
+        // Only a hand-edited value fills the whole buffer without a NUL; it is not ours, skip it.
+        if (!std::memchr(buffer.data(), '\0', buffer.size()))
             continue;
-        values.texts.emplace_back(name, buffer);
+        values.texts.emplace_back(name, buffer.data());
     }
 
     for (const std::string& name : numberNames)
@@ -40,7 +57,7 @@ SettingValues LoadSettings(const std::string& keyPath, const std::vector<std::st
     return values;
 }
 
-void SaveSettings(const std::string& keyPath, const SettingValues& values)
+void SaveSettings(const std::string& keyPath, const SettingValues& values, unsigned long textBytes)
 {
     CRegKey key;
     if (key.Open(HKEY_CURRENT_USER, keyPath.c_str(), KEY_WRITE) != ERROR_SUCCESS &&
@@ -49,10 +66,10 @@ void SaveSettings(const std::string& keyPath, const SettingValues& values)
 
     for (const auto& [name, text] : values.texts)
     {
-        char buffer[kTextBytes] = {};
-        text.copy(buffer, kTextBytes - 1);
-        DWORD size = static_cast<DWORD>(std::strlen(buffer)) + 1;
-        key.SetValue(name.c_str(), REG_SZ, buffer, size);
+        std::vector<char> buffer(textBytes, '\0');
+        text.copy(buffer.data(), textBytes - 1);
+        DWORD size = static_cast<DWORD>(std::strlen(buffer.data())) + 1;
+        key.SetValue(name.c_str(), REG_SZ, buffer.data(), size);
     }
 
     for (const auto& [name, number] : values.numbers)
@@ -76,4 +93,37 @@ SettingValues LoadNumbers(const std::string& keyPath, const std::vector<std::str
             values.numbers.emplace_back(name, value);
     }
     return values;
+}
+
+RotatorSetting LoadRotator(const std::string& keyPath)
+{
+    const SettingValues stored = LoadSettings(keyPath, {"RotatorHost"}, {"Rotator", "RotatorPort"}, kNetTextBytes);
+    return StoredRotator(NumberOf(stored, "Rotator", 0), TextOf(stored, "RotatorHost"),
+                         NumberOf(stored, "RotatorPort", 0));
+}
+
+void SaveRotator(const std::string& keyPath, const RotatorSetting& rotator)
+{
+    SaveSettings(keyPath,
+                 {{{"RotatorHost", rotator.host}},
+                  {{"Rotator", static_cast<DWORD>(rotator.kind)}, {"RotatorPort", static_cast<DWORD>(rotator.port)}}},
+                 kNetTextBytes);
+}
+
+WsjtxSetting LoadWsjtx(const std::string& keyPath)
+{
+    const SettingValues stored =
+        LoadSettings(keyPath, {"WsjtxGroup"}, {"FollowWsjtx", "WsjtxPort", "TurnWithWsjtx"}, kNetTextBytes);
+    return StoredWsjtx(NumberOf(stored, "FollowWsjtx", 0), NumberOf(stored, "WsjtxPort", WsjtxSetting::kDefaultPort),
+                       TextOf(stored, "WsjtxGroup"), NumberOf(stored, "TurnWithWsjtx", 0));
+}
+
+void SaveWsjtx(const std::string& keyPath, const WsjtxSetting& wsjtx)
+{
+    SaveSettings(keyPath,
+                 {{{"WsjtxGroup", wsjtx.group}},
+                  {{"FollowWsjtx", wsjtx.follow ? 1u : 0u},
+                   {"WsjtxPort", static_cast<DWORD>(wsjtx.port)},
+                   {"TurnWithWsjtx", wsjtx.turnAntenna ? 1u : 0u}}},
+                 kNetTextBytes);
 }

@@ -1,5 +1,6 @@
 #include "calc/Commands.h"
 
+#include "base/Characters.h"
 #include "base/NumberText.h"
 #include "engine/GeoPoint.h"
 #include "engine/PathCalc.h"
@@ -133,6 +134,17 @@ void ShowLongitudeParts(CForm& form, const CGeoPoint& point, bool negative)
 {
     ShowParts(form, point.GetLongitudeDegree(), point.GetLongitudeMinute(), point.GetLongitudeSecond(), negative,
               Box::LongitudeDegree, Box::LongitudeMinute, Box::LongitudeSecond, List::LongitudeWorld);
+}
+
+// Whether a box with the pattern shows the text as it is: a letter for each '*', a digit for each '#'.
+bool FitsPattern(const std::string& text, const char* pattern)
+{
+    if (text.size() > std::char_traits<char>::length(pattern))
+        return false;
+    for (std::string::size_type i = 0; i < text.size(); ++i)
+        if (pattern[i] == '#' ? !IsDigit(text[i]) : !IsUpperLetter(text[i]))
+            return false;
+    return true;
 }
 
 } // namespace
@@ -282,6 +294,43 @@ void ResetDistance(CForm& form)
 {
     Empty(form, {Box::Location1, Box::Location2, Box::Bearing, Box::StatuteMiles, Box::Kilometers,
                  Box::NauticalMiles});
+}
+
+// WSJT-X mostly reports 4-character grids, which the locator boxes do not take: such a grid goes
+// in as the sub-square that starts at its centre, as the engine pads a short locator with "55AA".
+std::string GridForBox(std::string grid)
+{
+    ToUpper(grid);
+    if (grid.size() == 4)
+        grid += "MM";
+    return grid;
+}
+
+bool TakeDx(CForm& form, const std::string& ownGridSent, const std::string& dxGridSent, const std::string& ownGridBefore)
+{
+    const std::string ownGrid = GridForBox(ownGridSent), dxGrid = GridForBox(dxGridSent);
+    CForm taken = form;
+    const std::string& local = form.Text(Box::Location1);
+    if (local.empty() || local == ownGridBefore)
+        taken.Text(Box::Location1) = ownGrid;
+    taken.Text(Box::Location2) = dxGrid;
+    for (Box box : {Box::Location1, Box::Location2})
+        if (!FitsPattern(taken.Text(box), LongestLocatorMask()))
+            return false;
+    CForm trial = taken;
+    if (CalculateDistance(trial).kind != Outcome::kDone)
+        return false;
+    form = taken;
+    return true;
+}
+
+bool ShownBearing(const CForm& form, bool longPath, double& bearing)
+{
+    double shown = 0;
+    if (!ReadDecimal(form.Text(Box::Bearing), shown) || !(shown >= 0 && shown < 360))
+        return false;
+    bearing = longPath ? std::fmod(shown + 180, 360.0) : shown;
+    return true;
 }
 
 SettingValues SavedValues(const CForm& form, const Outcome& outcome)

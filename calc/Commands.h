@@ -32,6 +32,18 @@ void ResetPosition(CForm& form);
 SettingValues SavedValues(const CForm& form, const Outcome& outcome);
 void ResetDistance(CForm& form);
 
+// A DX that another program (WSJT-X) reports: its grid goes into the distant locator box, and
+// the sender's own grid into the local one while that box is empty or still holds what such a
+// program put there (ownGridBefore); both in capitals, as the boxes show them, a 4-character
+// grid as the 6-character square at its centre (FN42 as FN42MM). Taken only when both boxes
+// would hold a locator as typed and the distance Calculate would be done with them; otherwise
+// false, and the form stays as it was.
+bool TakeDx(CForm& form, const std::string& ownGrid, const std::string& dxGrid, const std::string& ownGridBefore);
+
+// The bearing the DISTANCE group shows, for the short path, or the long path (the rest of the
+// same great circle, 180 degrees on); false while the group shows none.
+bool ShownBearing(const CForm& form, bool longPath, double& bearing);
+
 // What a command says when the box is missing or out of range; empty for boxes it never names.
 const char* Complaint(Box box);
 

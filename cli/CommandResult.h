@@ -10,7 +10,8 @@ enum ExitStatus {
     kExitDone = 0,
     kExitRefused = 1,   // the input was refused: a bad locator or position, a malformed log
     kExitUsage = 2,     // the command line is not one of the forms
-    kExitFile = 3       // a file could not be read or written
+    kExitFile = 3,      // a file could not be read or written
+    kExitNetwork = 3    // a network partner failed: nothing listening, no answer, a dropped connection
 };
 
 struct CommandResult {

@@ -61,6 +61,53 @@ bool SetChanges(const std::string&, Options& o)
     o.changes = true;
     return true;
 }
+bool ReadRotator(const std::string& text, RotatorKind kind, Options& o)
+{
+    std::string why;
+    o.rotator.kind = kind;
+    ++o.rotators;
+    return ReadEndpoint(text, DefaultRotatorPort(kind), o.rotator.host, o.rotator.port, why);
+}
+bool ReadRotctld(const std::string& text, Options& o) { return ReadRotator(text, RotatorKind::Rotctld, o); }
+bool ReadPst(const std::string& text, Options& o) { return ReadRotator(text, RotatorKind::PstRotator, o); }
+bool ReadN1mm(const std::string& text, Options& o) { return ReadRotator(text, RotatorKind::N1mm, o); }
+bool SetLong(const std::string&, Options& o)
+{
+    o.longPath = true;
+    return true;
+}
+bool SetStop(const std::string&, Options& o)
+{
+    o.stop = true;
+    return true;
+}
+bool ReadHeading(const std::string& text, Options& o)
+{
+    o.hasHeading = true;
+    return ReadDecimal(text, o.heading) && o.heading >= -360 && o.heading <= 720;
+}
+bool ReadWait(const std::string& text, Options& o)
+{
+    if (text.empty()) {
+        o.waitSeconds = kDefaultWaitSeconds;
+        return true;
+    }
+    return ReadDecimal(text, o.waitSeconds) && o.waitSeconds > 0 && o.waitSeconds <= 3600;
+}
+bool ReadPort(const std::string& text, Options& o) { return ReadPortText(text, o.port); }
+bool ReadGroup(const std::string& text, Options& o)
+{
+    o.group = text;
+    return IsMulticastGroupText(text);
+}
+bool ReadCount(const std::string& text, Options& o)
+{
+    int count = 0;
+    if (text.size() > 6 || !IsDecimalText(text, true) || (count = IntegerValue(text)) < 1)
+        return false;
+    o.count = count;
+    return true;
+}
 
 bool SetEstimated(const std::string&, Options& o)
 {
@@ -79,18 +126,29 @@ const struct Option {
     unsigned commands;
     bool (*pfnRead)(const std::string& value, Options& options);
     const char* refusal;  // for a value pfnRead refuses
+    bool valueOptional = false;  // the next word is the value only when it reads as one
 } kOptions[] = {
-    {"--format", true, kSquare | kPath | kNmea, ReadFormat, "--format takes text, csv, json or geojson"},
+    {"--format", true, kSquare | kPath | kNmea | kRotate | kWsjtx, ReadFormat, "--format takes text, csv, json or geojson"},
     {"--precision", true, kSquare | kPath | kMap | kNmea | kAdif, ReadPrecision,
      "--precision takes a whole number from 0 to 12"},
     {"--radius", true, kPath | kMap | kAdif, ReadRadius, "--radius takes a radius in kilometres, more than 0"},
     {"--chars", true, kNmea, ReadChars, "--chars takes 2, 4, 6, 8, 10 or 12"},
-    {"--from", true, kAdif, ReadFrom, ""},
+    {"--from", true, kAdif | kWsjtx, ReadFrom, ""},
     {"-o", true, kMap | kAdif, ReadOutput, "-o needs a file name"},
     {"--overwrite", false, kAdif, SetOverwrite, ""},
     {"--changes", false, kNmea, SetChanges, ""},
     {"--estimated", false, kNmea, SetEstimated, ""},
     {"--verbose", false, kNmea, SetVerbose, ""},
+    {"--rotctld", true, kRotate | kWsjtx, ReadRotctld, "--rotctld takes HOST or HOST:PORT (a port from 1 to 65535)"},
+    {"--pst", true, kRotate | kWsjtx, ReadPst, "--pst takes HOST or HOST:PORT (a port from 1 to 65535)"},
+    {"--n1mm", true, kRotate | kWsjtx, ReadN1mm, "--n1mm takes HOST or HOST:PORT (a port from 1 to 65535)"},
+    {"--long", false, kRotate | kWsjtx, SetLong, ""},
+    {"--stop", false, kRotate, SetStop, ""},
+    {"--heading", true, kRotate, ReadHeading, "--heading takes degrees, from -360 to 720"},
+    {"--wait", true, kRotate, ReadWait, "--wait takes seconds, more than 0 and at most 3600", true},
+    {"--port", true, kWsjtx, ReadPort, "--port takes a UDP port from 1 to 65535"},
+    {"--group", true, kWsjtx, ReadGroup, "--group takes an IPv4 multicast group, 224.0.0.0 to 239.255.255.255"},
+    {"--count", true, kWsjtx, ReadCount, "--count takes a whole number from 1 to 999999"},
 };
 
 const Option* Find(const std::string& name)
@@ -103,6 +161,15 @@ const Option* Find(const std::string& name)
 
 bool IsOption(const std::string& word) { return word.compare(0, 2, "--") == 0 || word == "-o"; }
 
+// Whether the word after the option is its value.
+bool TakesNext(const Option& option, const std::vector<std::string>& words, std::size_t at)
+{
+    if (!option.takesValue || at + 1 >= words.size())
+        return false;
+    Options scratch;
+    return !option.valueOptional || (!IsOption(words[at + 1]) && option.pfnRead(words[at + 1], scratch));
+}
+
 } // namespace
 
 std::string CommandWord(const std::vector<std::string>& words, std::size_t& at)
@@ -111,7 +178,7 @@ std::string CommandWord(const std::vector<std::string>& words, std::size_t& at)
         if (!IsOption(words[at]))
             return words[at];
         const Option* option = Find(words[at]);
-        if (option && option->takesValue)
+        if (option && TakesNext(*option, words, at))
             ++at;
     }
     return std::string();
@@ -145,7 +212,10 @@ bool ReadOptions(const std::vector<std::string>& words, const std::string& comma
             error = name + " takes no value";
             return false;
         }
-        if (option->takesValue && !hasValue) {
+        if (option->takesValue && !hasValue && option->valueOptional) {
+            if (TakesNext(*option, words, i))
+                value = words[++i];
+        } else if (option->takesValue && !hasValue) {
             if (i + 1 >= words.size()) {
                 error = name + " needs a value";
                 return false;

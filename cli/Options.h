@@ -3,6 +3,9 @@
 // command's own values. (The window's four forms read theirs as requests: cli/Request.h.)
 #pragma once
 
+#include "net/RotatorSetting.h"
+#include "net/WsjtxSetting.h"
+
 #include <string>
 #include <vector>
 
@@ -11,7 +14,7 @@ namespace cli {
 enum class OutputFormat { Text, Csv, Json, GeoJson };
 
 // The toolbox's commands, as the option table names them.
-enum ToolboxCommand : unsigned { kSquare = 1, kPath = 2, kMap = 4, kNmea = 8, kAdif = 16 };
+enum ToolboxCommand : unsigned { kSquare = 1, kPath = 2, kMap = 4, kNmea = 8, kAdif = 16, kRotate = 32, kWsjtx = 64 };
 
 struct Options {
     OutputFormat format = OutputFormat::Text;
@@ -23,9 +26,22 @@ struct Options {
     bool changes = false;        // nmea --changes
     bool estimated = false;      // nmea --estimated
     bool verbose = false;        // nmea --verbose
+    RotatorSetting rotator;      // rotate, wsjtx: --rotctld, --pst or --n1mm HOST[:PORT]
+    int rotators = 0;            // how many of those were given
+    bool longPath = false;       // rotate, wsjtx --long
+    bool stop = false;           // rotate --stop
+    bool hasHeading = false;     // rotate --heading DEG
+    double heading = 0;
+    double waitSeconds = -1;     // rotate --wait [SECONDS]; -1: no waiting
+    int port = WsjtxSetting::kDefaultPort;  // wsjtx --port
+    std::string group;           // wsjtx --group
+    long count = 0;              // wsjtx --count; 0: no end
     std::string output;          // -o FILE
     std::vector<std::string> values;
 };
+
+// How long rotate --wait waits when no time is given: a slow rotator's full turn.
+constexpr double kDefaultWaitSeconds = 120;
 
 // The command's word: the first word that is neither an option nor an option's value, at
 // index at; empty when there is none.

@@ -21,6 +21,7 @@ const struct Toolbox {
 } kToolbox[] = {
     {"square", kSquare, RunSquare}, {"path", kPath, RunPath}, {"map", kMap, RunMap},
     {"nmea", kNmea, RunNmea},       {"adif", kAdif, RunAdif},
+    {"rotate", kRotate, RunRotate}, {"wsjtx", kWsjtx, RunWsjtx},
 };
 
 bool Has(const std::vector<std::string>& words, const char* word)

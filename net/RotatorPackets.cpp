@@ -33,3 +33,14 @@ std::string CRotatorPackets::N1mmRotorAzimuth(double bearing)
                   RoundedCompass(bearing, 0.1));
     return text;
 }
+
+std::string CRotatorPackets::PstRotatorStop()
+{
+    return "<PST><STOP>1</STOP></PST>";
+}
+
+std::string CRotatorPackets::N1mmRotorStop()
+{
+    // The stop names the rotor it is for; ours go to one rotor without a name, as the turn does.
+    return "<N1MMRotor><stop></stop></N1MMRotor>";
+}

@@ -1,26 +1,25 @@
 #include "net/RotctldClient.h"
 
+#include "base/Characters.h"
+#include "base/NumberText.h"
+#include "base/Quoted.h"
+
 #include <chrono>
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <thread>
 
 namespace {
 // rotctld's longest answer, to \dump_state, has about a dozen lines.
 constexpr int kMaxAnswerLines = 64;
 
-// The whole text as one finite number, spaces around it allowed.
+// The whole text, blanks around it allowed, as one number in rotctld's "%f" form.
 bool ParseNumber(const std::string& text, double& value)
 {
-    std::size_t begin = text.find_first_not_of(' ');
-    std::size_t end = text.find_last_not_of(" \t");
-    if (begin == std::string::npos)
-        return false;
-    std::string number = text.substr(begin, end - begin + 1);
-    char* stop = nullptr;
-    value = std::strtod(number.c_str(), &stop);
-    return stop == number.c_str() + number.size() && std::isfinite(value);
+    std::size_t begin = 0, end = text.size();
+    while (begin < end && IsBlank(text[begin]))
+        ++begin;
+    while (end > begin && IsBlank(text[end - 1]))
+        --end;
+    return ReadDecimal(text.substr(begin, end - begin), value);
 }
 
 // The value of the first "Key: value" (or "key=value") line with one of the keys.
@@ -33,22 +32,6 @@ bool FindValue(const std::vector<std::string>& lines, const char* colonKey, cons
         }
     }
     return false;
-}
-
-std::string Fixed(double value, int decimals)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
-}
-
-// A peer's words in a message: printable ASCII only, and not too much of it.
-std::string Quoted(const std::string& text)
-{
-    std::string shown;
-    for (char c : text.substr(0, 60))
-        shown += (c >= ' ' && c <= '~') ? c : '?';
-    return "'" + shown + (text.size() > 60 ? "...'" : "'");
 }
 }
 
@@ -76,7 +59,7 @@ CNetError CRotctldClient::ReadRange(CAzimuthRange& range)
         return NotRotctld("its state without an azimuth range");
     CAzimuthRange reported;
     if (!reported.Set(minAzimuth, maxAzimuth))
-        return NotRotctld("the azimuth range " + Fixed(minAzimuth, 1) + ".." + Fixed(maxAzimuth, 1));
+        return NotRotctld("the azimuth range " + FormatFixed(minAzimuth, 1) + ".." + FormatFixed(maxAzimuth, 1));
     range = reported;
     m_range = reported;
     m_bRangeKnown = true;
@@ -97,7 +80,7 @@ CNetError CRotctldClient::ReadPosition(double& azimuth, double& elevation)
 CNetError CRotctldClient::SetPosition(double azimuth, double elevation)
 {
     std::vector<std::string> values;
-    return Exchange("P " + Fixed(azimuth, 2) + " " + Fixed(elevation, 2), "set_pos", values);
+    return Exchange("P " + FormatFixed(azimuth, 2) + " " + FormatFixed(elevation, 2), "set_pos", values);
 }
 
 CNetError CRotctldClient::Stop()
@@ -117,10 +100,10 @@ CNetError CRotctldClient::TurnTo(double bearing, double& sentAzimuth)
         return error;
     double azimuth = 0;
     if (!range.Nearest(bearing, heading, azimuth))
-        return CNetError(NetFault::Unreachable, "the bearing " + Fixed(bearing, 1) + " lies outside the rotator's range " +
+        return CNetError(NetFault::Unreachable, "the bearing " + FormatFixed(bearing, 1) + " lies outside the rotator's range " +
                                                     range.Text() + " (rotctld at " + Endpoint() + "): nothing was sent");
     // What goes out is the two-decimal text; report that, not the unrounded value.
-    sentAzimuth = std::strtod(Fixed(azimuth, 2).c_str(), nullptr);
+    ReadDecimal(FormatFixed(azimuth, 2), sentAzimuth);
     return SetPosition(azimuth, elevation);
 }
 
@@ -183,6 +166,7 @@ CNetError CRotctldClient::Exchange(const std::string& command, const std::string
                                    std::vector<std::string>& values)
 {
     values.clear();
+    m_strLastCommand = command;
     if (!m_tcp.IsConnected())
         return CNetError(NetFault::ConnectionDropped, "not connected to rotctld" +
                                                           (Endpoint().empty() ? std::string() : " at " + Endpoint()));
@@ -207,15 +191,15 @@ CNetError CRotctldClient::Exchange(const std::string& command, const std::string
             values.push_back(line);
             continue;
         }
-        char* stop = nullptr;
-        long code = std::strtol(line.c_str() + 5, &stop, 10);
-        if (stop == line.c_str() + 5 || *stop != '\0' || code > 0 || code < -1000)
+        const std::string number = line.substr(5);
+        const int code = IntegerValue(number);
+        if (!IsDecimalText(number, true) || code > 0 || code < -1000)
             return NotRotctld(Quoted(line));
         if (code == 0)
             return CNetError();
         return CNetError(NetFault::ServerError, "rotctld at " + Endpoint() + " refused " + Quoted(command) + ": RPRT " +
                                                     std::to_string(code) + ", " +
-                                                    HamlibErrorText(static_cast<int>(code)));
+                                                    HamlibErrorText(code));
     }
     return NotRotctld("more than " + std::to_string(kMaxAnswerLines) + " lines to " + Quoted(command));
 }

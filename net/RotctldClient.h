@@ -44,6 +44,9 @@ public:
     CNetError WaitForHeading(double azimuth, double tolerance, int timeLimitMs, int pollMs,
                              const std::function<bool(double)>& onHeading, bool& arrived);
 
+    // The last command sent (without the protocol's '+' and line end), e.g. "P -90.00 0.00".
+    const std::string& LastCommand() const { return m_strLastCommand; }
+
     // Hamlib's meaning of the code in "RPRT -n" (n given positive or negative).
     static std::string HamlibErrorText(int code);
 
@@ -54,6 +57,7 @@ private:
     CNetError NotRotctld(const std::string& what);
 
     CTcpClient m_tcp;
+    std::string m_strLastCommand;
     bool m_bRangeKnown = false;
     CAzimuthRange m_range;
 };

@@ -71,7 +71,9 @@ const Control kCalculatorControls[] = {
     {-1, "Sg", "Distance in &Statute miles: ", {192, 80, 82, 8}}, {1015, "ERt", "", {295, 78, 50, 12}},
     {-1, "Sg", "Distance in &Kilometers: ", {192, 120, 74, 8}}, {1016, "ERt", "", {295, 118, 50, 12}},
     {-1, "Sg", "Distance in &Nautical miles: ", {192, 100, 86, 8}}, {1019, "ERt", "", {295, 98, 50, 12}},
-    {1023, "Snp", kSiteName, {5, 192, 91, 16}}};
+    {1023, "Snp", kSiteName, {5, 192, 91, 16}}, {1043, "Sp", "", {238, 136, 108, 8}},
+    {1040, "Bnt", "S&hort path", {192, 150, 50, 14}}, {1041, "Bnt", "Lon&g path", {244, 150, 50, 14}},
+    {1042, "Bnt", "Sto&p", {296, 150, 50, 14}}, {1044, "Sp", "", {100, 196, 200, 8}}};
 
 const Control kAboutControls[] = {
     {-1, "I", nullptr, {15, 13, 20, 20}}, {1000, "Spg", LOCATRIX_ABOUT_TITLE, {61, 9, 150, 8}},

@@ -67,6 +67,11 @@ TEST(Keyboard, EachAccessKeyMovesToItsBoxNoneIsDoubledAndTabKeepsItsOrder)
     PumpMessages();
     EXPECT_FALSE(map.IsOpen());
     expectedKeys += 'M';
+    // The rotator's buttons (short and long path, stop) press with theirs once a rotator is set;
+    // without one they are off.
+    for (int button : {IDC_SHORT_PATH, IDC_LONG_PATH, IDC_STOP_ROTATOR})
+        EXPECT_FALSE(::IsWindowEnabled(calc.Item(button))) << button;
+    expectedKeys += "HGP";
     // The window has these keys and no others, each once; so has the About box.
     std::string found = AccessKeys(calc.m_dlg.m_hWnd);
     std::sort(found.begin(), found.end());

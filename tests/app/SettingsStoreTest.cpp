@@ -41,3 +41,54 @@ TEST(SettingsStore, SavesTextsCutTo15CharactersAndNumbersAsDwords)
     SaveSettings(key.m_strPath, {{{"Locator", "AA00AA"}}, {}});
     EXPECT_EQ(saved.texts, LoadSettings(key.m_strPath, {"Location2", "Locator"}, {}).texts);
 }
+
+// The rotator and the WSJT-X feed load back as saved; anything hostile among their values means
+// no rotator and not following, and leaves the calculator's inputs alone.
+TEST(SettingsStore, RotatorAndWsjtxComeBackAndHostileValuesMeanNone)
+{
+    CScratchKey key;
+    EXPECT_FALSE(LoadRotator(key.m_strPath).IsSet());
+    EXPECT_FALSE(LoadWsjtx(key.m_strPath).follow);
+    const std::string longHost(253, 'h');
+    SaveRotator(key.m_strPath, StoredRotator(2, longHost, 12001));
+    WsjtxSetting wsjtx;
+    wsjtx.follow = true;
+    wsjtx.port = 2238;
+    wsjtx.group = "239.255.0.1";
+    wsjtx.turnAntenna = true;
+    SaveWsjtx(key.m_strPath, wsjtx);
+    const RotatorSetting rotator = LoadRotator(key.m_strPath);
+    EXPECT_EQ(RotatorKind::PstRotator, rotator.kind);
+    EXPECT_EQ(longHost, rotator.host);
+    EXPECT_EQ(12001, rotator.port);
+    const WsjtxSetting loaded = LoadWsjtx(key.m_strPath);
+    EXPECT_TRUE(loaded.follow && loaded.turnAntenna);
+    EXPECT_EQ(2238, loaded.port);
+    EXPECT_EQ("239.255.0.1", loaded.group);
+
+    const struct { const char* name; DWORD type; std::string data; } hostile[] = {
+        {"Rotator", REG_DWORD, std::string("\x09\0\0\0", 4)},
+        {"RotatorHost", REG_SZ, std::string(300, 'h') + '\0'},
+        {"RotatorHost", REG_SZ, std::string("shack pc\0", 9)},
+        {"RotatorHost", REG_BINARY, std::string(256, 'h')},
+        {"RotatorPort", REG_DWORD, std::string("\0\0\x01\0", 4)},
+        {"RotatorPort", REG_QWORD, std::string("\x01\0\0\0\0\0\0\0", 8)},
+    };
+    for (const auto& h : hostile)
+    {
+        SaveRotator(key.m_strPath, StoredRotator(1, "localhost", 4533));
+        key.Put(h.name, h.type, h.data.data(), static_cast<DWORD>(h.data.size()));
+        EXPECT_FALSE(LoadRotator(key.m_strPath).IsSet()) << h.name << " " << h.data.size();
+    }
+    for (const auto& [name, value] : {std::pair<const char*, const char*>{"WsjtxGroup", "10.0.0.1"},
+                                      {"WsjtxGroup", "239.255.0.1 and more"}})
+    {
+        SaveWsjtx(key.m_strPath, wsjtx);
+        key.Set(name, value);
+        EXPECT_FALSE(LoadWsjtx(key.m_strPath).follow) << value;
+    }
+    SaveWsjtx(key.m_strPath, wsjtx);
+    key.Set("WsjtxPort", DWORD{70000});
+    EXPECT_FALSE(LoadWsjtx(key.m_strPath).follow);
+    EXPECT_TRUE(LoadSettings(key.m_strPath, {"Location1"}, {}).texts.empty());
+}

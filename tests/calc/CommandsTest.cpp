@@ -2,9 +2,11 @@
 // the whole outcome and the whole form afterwards, so a box that should have stayed as it was
 // is checked as well as the ones that change.
 #include "calc/Commands.h"
+#include "base/NumberText.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <initializer_list>
 #include <set>
 #include <string>
@@ -283,3 +285,55 @@ TEST(Commands, StoredValuesComeBackByTheListsRules)
 }
 
 } // namespace
+
+// WSJT-X's DX: the local box is taken only while empty or still WSJT-X's; 4-character grids go
+// in as the sub-square at their centre; what the distance Calculate would refuse changes nothing.
+TEST(Commands, DxFromAnotherProgram)
+{
+    CForm form;
+    ASSERT_TRUE(TakeDx(form, "io91wm", "FN42", ""));
+    EXPECT_EQ("IO91WM", form.Text(Box::Location1));
+    EXPECT_EQ("FN42MM", form.Text(Box::Location2));
+    EXPECT_TRUE(form.Text(Box::Bearing).empty()) << "taking a DX does not calculate; Calculate does";
+
+    // The user's own local locator stays; WSJT-X's own grid from before is replaced.
+    form.Text(Box::Location1) = "JO62QM";
+    ASSERT_TRUE(TakeDx(form, "IO91WM", "PM95vq", "IO91WM"));
+    EXPECT_EQ("JO62QM", form.Text(Box::Location1));
+    EXPECT_EQ("PM95VQ", form.Text(Box::Location2));
+    form.Text(Box::Location1) = "IO91WM";
+    ASSERT_TRUE(TakeDx(form, "KO85", "FN42", "IO91WM"));
+    EXPECT_EQ("KO85MM", form.Text(Box::Location1));
+
+    const CForm before = form;
+    for (const char* grid : {"", "FN4", "FN42M", "FN42MMX", "F142", "SS00", "FN42 M", "FN42MM5X"})
+    {
+        EXPECT_FALSE(TakeDx(form, "IO91WM", grid, "")) << grid;
+        for (int box = 0; box < kBoxCount; ++box)
+            EXPECT_EQ(before.Text(static_cast<Box>(box)), form.Text(static_cast<Box>(box))) << grid;
+    }
+    CForm empty;
+    EXPECT_FALSE(TakeDx(empty, "", "FN42", "")) << "no own grid and no local locator";
+    EXPECT_TRUE(empty.Text(Box::Location2).empty());
+}
+
+TEST(Commands, ShownBearingOfTheShortAndTheLongPath)
+{
+    CForm form;
+    double bearing = -1;
+    EXPECT_FALSE(ShownBearing(form, false, bearing));
+    form.Text(Box::Location1) = "JO62QM";
+    form.Text(Box::Location2) = "FN20XR";
+    ASSERT_EQ(Outcome::kDone, CalculateDistance(form).kind);
+    ASSERT_TRUE(ShownBearing(form, false, bearing));
+    EXPECT_EQ(form.Text(Box::Bearing), FormatShown(bearing, 1));
+    double longBearing = -1;
+    ASSERT_TRUE(ShownBearing(form, true, longBearing));
+    EXPECT_DOUBLE_EQ(std::fmod(bearing + 180, 360), longBearing);
+    EXPECT_LT(longBearing, 360);
+    for (const char* shown : {"", "abc", "360.0", "-0.5", "nan"})
+    {
+        form.Text(Box::Bearing) = shown;
+        EXPECT_FALSE(ShownBearing(form, false, bearing)) << shown;
+    }
+}

@@ -183,7 +183,7 @@ TEST(Rotctld, ServerThatIsNotHamlib)
     CNetError error = client.ReadPosition(azimuth, elevation);
     EXPECT_EQ(NetFault::UnexpectedReply, error.Fault());
     EXPECT_NE(std::string::npos, error.Message().find("127.0.0.1:" + std::to_string(port))) << error.Message();
-    EXPECT_NE(std::string::npos, error.Message().find("'HTTP/1.0 400 Bad Request'")) << error.Message();
+    EXPECT_NE(std::string::npos, error.Message().find("\"HTTP/1.0 400 Bad Request\"")) << error.Message();
     EXPECT_FALSE(client.IsConnected());
 }
 

@@ -1,6 +1,9 @@
 // Sends the test encoder's Heartbeat, two Status, QSO Logged and Clear messages (and one of an
 // unknown schema) to 127.0.0.1:PORT, and prints, as "expect: PATTERN" lines (* for any text),
 // what WSJT-X's udp_daemon must print on decoding them: udp_daemon_test.sh compares.
+//   wsjtx_send PORT feed  sends instead what a listener must sort: two new DX (K1ABC in FN42,
+//   then JA1XYZ in PM95, both worked from IO91WM) among repeats, a Status without a DX grid,
+//   one of an unknown schema and a cut one.
 #include "tests/net/WsjtxEncoder.h"
 
 #include "net/UdpSender.h"
@@ -8,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace {
 // A Julian day number as Qt prints its date, yyyy-MM-dd (Fliegel and Van Flandern).
@@ -38,10 +42,42 @@ std::string DateTime(long long julianDay, unsigned ms)
 }
 }
 
+int SendAll(CUdpSender& sender, const std::vector<std::string>& datagrams)
+{
+    for (const std::string& datagram : datagrams) {
+        CNetError error = sender.Send(datagram);
+        if (error.Failed()) {
+            std::fprintf(stderr, "wsjtx_send: %s\n", error.Message().c_str());
+            return 1;
+        }
+    }
+    return 0;
+}
+
+int SendFeed(CUdpSender& sender)
+{
+    WsjtxStatusFields first;
+    first.dxCall = "K1ABC";
+    first.dxGrid = "FN42";
+    first.deGrid = "IO91wm";
+    WsjtxStatusFields gridless = first;
+    gridless.dxCall = "W1XX";
+    gridless.dxGrid.clear();
+    WsjtxStatusFields second = first;
+    second.dxCall = "JA1XYZ";
+    second.dxGrid = "PM95";
+    const std::string cut = CWsjtxEncoder::Status(second).substr(0, 40);
+    return SendAll(sender, {CWsjtxEncoder::Heartbeat(first.id, 3, "2.6.1", "r1"), CWsjtxEncoder::Status(first),
+                            CWsjtxEncoder::Status(first), CWsjtxEncoder::Status(gridless),
+                            CWsjtxEncoder::Status(second, 7), cut, CWsjtxEncoder::Status(first),
+                            CWsjtxEncoder::Status(second), CWsjtxEncoder::Status(second)});
+}
+
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: wsjtx_send PORT\n");
+    const bool feed = argc == 3 && std::string(argv[2]) == "feed";
+    if (argc != 2 && !feed) {
+        std::fprintf(stderr, "usage: wsjtx_send PORT [feed]\n");
         return 2;
     }
     CUdpSender sender;
@@ -50,6 +86,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "wsjtx_send: %s\n", error.Message().c_str());
         return 1;
     }
+    if (feed)
+        return SendFeed(sender);
     const std::string id = "WSJT-X-test";
 
     const std::string version = "2.6.1", revision = "r1a2b3";
@@ -103,14 +141,6 @@ int main(int argc, char** argv)
     // An unknown schema must be refused by udp_daemon too, which shows that it reads what is sent.
     std::printf("expect: Unrecognized message schema\n");
 
-    for (const std::string& datagram : {CWsjtxEncoder::Heartbeat(id, 3, version, revision), statuses[0], statuses[1],
-                                        CWsjtxEncoder::QsoLogged(qso), CWsjtxEncoder::Clear(id),
-                                        CWsjtxEncoder::Status(status, 7)}) {
-        error = sender.Send(datagram);
-        if (error.Failed()) {
-            std::fprintf(stderr, "wsjtx_send: %s\n", error.Message().c_str());
-            return 1;
-        }
-    }
-    return 0;
+    return SendAll(sender, {CWsjtxEncoder::Heartbeat(id, 3, version, revision), statuses[0], statuses[1],
+                            CWsjtxEncoder::QsoLogged(qso), CWsjtxEncoder::Clear(id), CWsjtxEncoder::Status(status, 7)});
 }

@@ -9,15 +9,15 @@ import re
 import sys
 
 # The rooms each room may include besides itself: arrows point down only. base/ is below every
-# room; net/ (sockets) stands on its own; the window's side is framework <- controls <- app, and
-# app also uses calc, map and net.
+# room; net/ (sockets) stands on base/ alone; the window's side is framework <- controls <- app,
+# and app, like the command line, also uses calc, map and net.
 BELOW = {
     'base': set(),
     'engine': {'base'},
     'formats': {'base', 'engine'},
     'map': {'base', 'engine'},
     'calc': {'base', 'engine', 'formats', 'map'},
-    'cli': {'base', 'engine', 'formats', 'map', 'calc'},
+    'cli': {'base', 'engine', 'formats', 'map', 'calc', 'net'},
     'net': {'base'},
     'framework': {'base'},
     'controls': {'base', 'framework'},
