@@ -312,12 +312,14 @@ void CLocatorDlg::OnWsjtxSettings()
     m_wsjtx->Follow(m_wsjtxSetting);
 }
 
-// A new DX from WSJT-X, unless the user is typing a locator: then it is only named.
+// A new DX from WSJT-X, unless the user is typing a locator: then it is only named. A window in
+// the background keeps its focus box, but nobody types there.
 void CLocatorDlg::OnWsjtxDx(const WsjtxMessage& dx)
 {
     const std::string named = Shown(dx.dxCall) + " in " + Shown(dx.dxGrid);
     const HWND focus = ::GetFocus();
-    if (focus && (focus == GetDlgItem(IDC_LOCATION1) || focus == GetDlgItem(IDC_LOCATION2)))
+    if (focus && ::GetForegroundWindow() == m_hWnd &&
+        (focus == GetDlgItem(IDC_LOCATION1) || focus == GetDlgItem(IDC_LOCATION2)))
     {
         ShowWsjtxState("WSJT-X: " + named + ", not taken while you type", m_nWsjtxDropped);
         return;

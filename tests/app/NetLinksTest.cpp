@@ -231,14 +231,33 @@ TEST(FollowWsjtx, NewDxFillsDistanceOnceAndHostileDatagramsAreDropped)
     PumpUntil([] { return false; }, 1000);
     calc.ExpectTexts({{IDC_BEARING, ""}, {IDC_LOCATION2, "FN42MM"}});
 
-    // While the user types a locator, a new DX only is named.
+    // While the user types a locator, a new DX only is named. (Other test programs on the same
+    // display may take the foreground meanwhile; then the window rightly takes the DX.)
+    ::SetForegroundWindow(calc.m_dlg.m_hWnd);
     ::SetFocus(calc.Item(IDC_LOCATION2));
     calc.Type({{IDC_LOCATION2, "JO62QM"}});
     status.dxCall = "JA1XYZ";
     status.dxGrid = "PM95";
     ASSERT_FALSE(wsjtx.Send(CWsjtxEncoder::Status(status)).Failed());
     ASSERT_TRUE(PumpUntil([&] { return calc.Text(IDC_WSJTX_STATE).find("JA1XYZ") != std::string::npos; }));
-    calc.ExpectTexts({{IDC_LOCATION2, "JO62QM"}, {IDC_BEARING, ""}});
+    if (::GetForegroundWindow() == calc.m_dlg.m_hWnd)
+        calc.ExpectTexts({{IDC_LOCATION2, "JO62QM"}, {IDC_BEARING, ""}});
+    EXPECT_TRUE(calc.Text(IDC_WSJTX_STATE).find("not taken while you type") != std::string::npos ||
+                calc.Text(IDC_LOCATION2) == "PM95MM")
+        << calc.Text(IDC_WSJTX_STATE);
+
+    // In the background, the focus box is nobody's typing: the DX goes in.
+    const HWND other = ::CreateWindowExA(0, "STATIC", "other program", WS_POPUP | WS_VISIBLE, 0, 0, 50, 20, nullptr,
+                                         nullptr, nullptr, nullptr);
+    ::SetForegroundWindow(other);
+    status.dxCall = "ZL1ABC";
+    status.dxGrid = "RF72";
+    ASSERT_FALSE(wsjtx.Send(CWsjtxEncoder::Status(status)).Failed());
+    ASSERT_TRUE(PumpUntil([&] { return calc.Text(IDC_WSJTX_STATE).find("ZL1ABC") != std::string::npos; }));
+    if (::GetForegroundWindow() != calc.m_dlg.m_hWnd)
+        EXPECT_EQ("RF72MM", calc.Text(IDC_LOCATION2));
+    ::DestroyWindow(other);
+    ::SetWindowTextA(calc.Item(IDC_BEARING), "");
 
     // Datagrams cut at every length, with lengths beyond the datagram, huge and random: dropped.
     const std::string whole = CWsjtxEncoder::Status(status);
