@@ -43,11 +43,6 @@ double Apart(const MapPoint& a, const MapPoint& b) { return (a.X - b.X) * (a.X -
 
 double Dot(const UnitVector& a, const UnitVector& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 
-double Angle(const LatLon& a, const LatLon& b)
-{
-    return CGreatCircle(a, b).GetAngle();
-}
-
 // Sutherland and Hodgman: a ring cut to a box stays one ring, its outside parts along the
 // box's edges, where they fill nothing that shows.
 MapLine ClipRing(const MapLine& ring, const Box& box)
@@ -304,7 +299,8 @@ void CMapView::AddGrid()
     for (double lat = south; lat < north - 1e-9; lat += level.latStep)
         for (double lon = west; lon < east - 1e-9; lon += level.lonStep) {
             const LatLon middle{lat + level.latStep / 2, lon + level.lonStep / 2};
-            if (middle.Longitude >= 180 || middle.Longitude < -180 || Angle(m_centrePoint, middle) > m_dAngle)
+            if (middle.Longitude >= 180 || middle.Longitude < -180
+                || Dot(ToUnitVector(middle), m_centreVector) < std::cos(m_dAngle))
                 continue;
             const MapPoint at = ToFrame(middle);
             const double distance = std::hypot(at.X - m_frame.centreX, at.Y - m_frame.centreY);
