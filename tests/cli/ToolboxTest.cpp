@@ -174,6 +174,7 @@ TEST(Nmea, AStreamAsAReceiverSendsIt)
 TEST(Nmea, OnlyRealFixesAndQuietNoise)
 {
     const std::string input = "$GPGGA,120000.00,3502.500,N,01322.500,E,1,08,0.9,5,M,4,M,,*59\n"  // on two lines
+                              "$GPGGA,120003.00,3502.49999,N,01322.500,E,1,08,0.9,5,M,4,M,,*5B\n"  // 2 cm south
                               "$GPGGA,120001.00,1800.000,N,07000.000,W,8,08,0.9,5,M,4,M,,*4B\n"  // a simulator
                               "$GNRMC,1,V,1800.000,N,07000.000,W,0,0,230394,,,S*49\n"
                               "$$GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1*39\n"
@@ -182,19 +183,19 @@ TEST(Nmea, OnlyRealFixesAndQuietNoise)
     cli::Options o;
     StreamRun r = RunNmea(input, o);
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, "JM65QB\n");
-    EXPECT_EQ(r.err, "nmea: 7 lines: 1 fixes (1 printed), 0 without a fix, 1 by dead reckoning (skipped; --estimated "
+    EXPECT_EQ(r.out, "JM65QB\nJM65QA\n");
+    EXPECT_EQ(r.err, "nmea: 8 lines: 2 fixes (2 printed), 0 without a fix, 1 by dead reckoning (skipped; --estimated "
                      "takes them), 2 typed in or simulated (skipped), 0 bad checksums, 0 malformed, 1 other sentences, "
                      "0 other lines, 3 stray \"$\" (binary data, \"$$\", text without a checksum; --verbose shows each)\n");
     o.estimated = true;
     o.verbose = true;
     o.chars = 12;
     r = RunNmea(input, o);
-    EXPECT_EQ(r.out, "JM65QB50AA00\nJO62QM55AA00\n");
-    EXPECT_EQ(r.err.substr(0, r.err.find("nmea: 7 lines")),
-              "locatrix-cli: nmea: line 4: no sentence: \"$\"\n"
-              "locatrix-cli: nmea: line 5: no sentence: \"$\\x07\\x5C\\x00\"\n"
-              "locatrix-cli: nmea: line 6: text without a checksum: \"$PSRFTXT,Ver\"\n");
+    EXPECT_EQ(r.out, "JM65QB50AA00\nJM65QA59AX09\nJO62QM55AA00\n");
+    EXPECT_EQ(r.err.substr(0, r.err.find("nmea: 8 lines")),
+              "locatrix-cli: nmea: line 5: no sentence: \"$\"\n"
+              "locatrix-cli: nmea: line 6: no sentence: \"$\\x07\\x5C\\x00\"\n"
+              "locatrix-cli: nmea: line 7: text without a checksum: \"$PSRFTXT,Ver\"\n");
     EXPECT_NE(r.err.find(", 1 by dead reckoning (taken), "), std::string::npos) << r.err;
 
     // A file's name is never cut in a message.
