@@ -139,8 +139,8 @@ bool CAdifReader::ReadField(std::size_t at, AdifField& f, std::string& error)
     const bool bytesFit = ReachesTag(in, f.end);
     if (inside || m_bCharacters || !bytesFit) {
         const std::size_t characters = CharactersEnd(in, f.dataBegin, length);
-        if (characters != std::string::npos && characters != f.end && ReachesTag(in, characters)
-            && (inside || !bytesFit || !IsBlank(in[characters - 1]))) {
+        if (characters != std::string::npos && characters != f.end
+            && (inside || (ReachesTag(in, characters) && (!bytesFit || !IsBlank(in[characters - 1]))))) {
             f.end = characters;
             f.countedInCharacters = true;
             m_bCharacters = true;

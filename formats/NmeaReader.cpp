@@ -72,11 +72,15 @@ NmeaOutcome CNmeaReader::ReadSentence(const std::string& sentence, NmeaFix& fix,
 {
     // The address: a talker and a sentence (GPGGA), or a maker's own (PSRFTXT). Anything else
     // after a "$" is a "$" that starts no sentence.
+    if (sentence.empty() || sentence[0] != '$') {
+        why = "no sentence: " + Quoted(sentence.substr(0, 12));
+        return NmeaOutcome::Noise;
+    }
     std::string::size_type end = 1;
     while (end < sentence.size() && IsAddressCharacter(sentence[end]))
         ++end;
     const std::string address = sentence.substr(1, end - 1);
-    if (sentence.empty() || sentence[0] != '$' || address.size() < 3 || address.size() > 9
+    if (address.size() < 3 || address.size() > 9
         || (end < sentence.size() && sentence[end] != ',' && sentence[end] != '*')) {
         why = "no sentence: " + Quoted(sentence.substr(0, 12));
         return NmeaOutcome::Noise;

@@ -211,6 +211,7 @@ TEST(AdifReader, ReadsLogsAsLoggersWriteThem)
         {"<NAME:12>Ju\xC3\xA1n Mu\xC3\xB1oz <CALL:2>K1<EOR>", {"Ju\xC3\xA1n Mu\xC3\xB1oz", "K1"}, 0},
         {"<NAME:10>Ju\xC3\xA1n Mu\xC3\xB1oz <CALL:2>K1<EOR>", {"Ju\xC3\xA1n Mu\xC3\xB1oz", "K1"}, 1},
         {"<QTH:2>A\xC3\x9F<CALL:2>K1<EOR>", {"A\xC3\x9F", "K1"}, 1},            // bytes end inside the sharp s
+        {"<QTH:2>A\xC3\x9Fx <CALL:2>K1<EOR>", {"A\xC3\x9F", "K1"}, 1},          // and neither reading fits
         {"<NAME:10>El Ca\xC3\xB1\xC3\xB3n\n< <CALL:2>K1<EOR>", {"El Ca\xC3\xB1\xC3\xB3n\n<", "K1"}, 1},
         {"<NAME:2>\xC3\x9Fx <QTH:6>\xC3\xB1\xC3\xB1\xC3\xB1<B> <CALL:2>K1<EOR>",
          {"\xC3\x9Fx", "\xC3\xB1\xC3\xB1\xC3\xB1<B>", "K1"}, 2},

@@ -63,6 +63,8 @@ TEST(NmeaReader, PositionSentences)
         {Sentence("GNGLL,1800.000,N,07000.000,W,1,A,N"), NmeaOutcome::NoFix},
         // No sentence at all: "$$", a "$" in binary data, text without a checksum.
         {"$", NmeaOutcome::Noise},
+        {"", NmeaOutcome::Noise},
+        {"GPGGA,1,4807.038,N,01131.000,E,1,08,0.9,545.4,M*23", NmeaOutcome::Noise},  // no "$"
         {"$\x01\xB5" "b\x06", NmeaOutcome::Noise},
         {"$GP", NmeaOutcome::Noise},
         {"$PSRFTXT,Version:GSW3.2.5", NmeaOutcome::Noise},
