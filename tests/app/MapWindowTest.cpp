@@ -9,6 +9,7 @@
 #include "formats/AtomicFile.h"
 #include "map/MapZoom.h"
 #include "res/resource.h"
+#include <dlgs.h>
 #include "tests/app/Calculator.h"
 #include "tests/controls/PixelCanvas.h"
 #include <algorithm>
@@ -527,6 +528,35 @@ TEST(MapWindow, SavesWhatTheCommandLineDrawsAndThePicture)
     for (const MapPoint& p : {MapPoint{painted.m_view->GetFrame().centreX, painted.m_view->GetFrame().centreY},
                               painted.m_view->GetOther()->label.at, MapPoint{3, 3}})
         EXPECT_EQ(PngPixel(bytes, static_cast<int>(std::lround(p.X)), static_cast<int>(std::lround(p.Y))), painted.At(p));
+
+    // Ctrl+S through the real save dialog: a name without an extension takes the chosen kind's.
+    const auto saveAs = [&](const std::string& name) {
+        CWhileModal answer([&] {
+            HWND box = FindOwnedDialog(map, "Save the map");
+            HWND edit = box ? ::GetDlgItem(box, edt1) : nullptr;
+            if (box && !edit)
+                edit = ::GetDlgItem(box, cmb13);
+            if (!edit)
+                return false;
+            ::SetWindowTextA(edit, name.c_str());
+            ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+            return true;
+        });
+        BYTE keys[256] = {};
+        ::GetKeyboardState(keys);
+        keys[VK_CONTROL] = 0x80;
+        ::SetKeyboardState(keys);
+        Key(map, 'S');
+        keys[VK_CONTROL] = 0;
+        ::SetKeyboardState(keys);
+    };
+    const std::string chosen = TempPath("locatrix_map_dialog");
+    saveAs(chosen);
+    EXPECT_TRUE(FileBytes(chosen + ".svg") == map.Svg());
+    saveAs(chosen + ".PNG");
+    EXPECT_EQ(FileBytes(chosen + ".PNG").substr(0, 4), "\x89PNG");
+    ::DeleteFileA((chosen + ".svg").c_str());
+    ::DeleteFileA((chosen + ".PNG").c_str());
 
     const MessageBoxFn previous = SetMessageBoxFunction(RememberMessage);
     s_shownText.clear();
