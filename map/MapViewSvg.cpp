@@ -2,6 +2,7 @@
 
 #include "base/NumberText.h"
 #include "map/MapZoom.h"
+#include "map/SvgRenderer.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,18 +21,9 @@ const char kFont[] = "font-family=\"sans-serif\"";
 
 std::string Px(double v) { return FormatShown(v, 1); }
 
-std::string PathData(const std::vector<MapLine>& lines)
-{
-    std::string d;
-    for (const MapLine& line : lines)
-        for (std::size_t i = 0; i < line.size(); ++i)
-            d += (i == 0 ? "M" : "L") + Px(line[i].X) + " " + Px(line[i].Y);
-    return d;
-}
-
 std::string Path(const std::vector<MapLine>& lines, const std::string& style)
 {
-    return lines.empty() ? std::string() : "<path d=\"" + PathData(lines) + "\" " + style + "/>\n";
+    return lines.empty() ? std::string() : "<path d=\"" + CSvgRenderer::PathData(lines) + "\" " + style + "/>\n";
 }
 
 std::string Circle(const MapPoint& at, double r, const std::string& style)
@@ -60,26 +52,19 @@ std::string Station(const MapMarker& marker, const char* colour)
 
 std::string CMapViewSvg::Text(const std::string& text)
 {
-    std::string out;
+    std::string utf8;
     for (char c : text) {
         const unsigned char u = static_cast<unsigned char>(c);
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default:
-            if (u < 0x80) {
-                out += c;
-            } else if (u >= 0xA0) {  // where code page 1252 is Latin-1
-                out += static_cast<char>(0xC0 | (u >> 6));
-                out += static_cast<char>(0x80 | (u & 0x3F));
-            } else {
-                out += '?';
-            }
+        if (u < 0x80) {
+            utf8 += c;
+        } else if (u >= 0xA0) {  // where code page 1252 is Latin-1
+            utf8 += static_cast<char>(0xC0 | (u >> 6));
+            utf8 += static_cast<char>(0x80 | (u & 0x3F));
+        } else {
+            utf8 += '?';
         }
     }
-    return out;
+    return CSvgRenderer::Escaped(utf8);
 }
 
 CMapView CMapViewSvg::View(const Place& centre, const std::optional<Place>& other, double radiusKm, int width,

@@ -57,6 +57,17 @@ void Key(HWND window, UINT key)
     PumpMessages();
 }
 
+void CtrlKey(HWND window, UINT key)
+{
+    BYTE keys[256] = {};
+    ::GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    ::SetKeyboardState(keys);
+    Key(window, key);
+    keys[VK_CONTROL] = 0;
+    ::SetKeyboardState(keys);
+}
+
 // The window painted as it paints itself, into a bitmap of its client area.
 struct CPicture
 {
@@ -228,13 +239,7 @@ TEST(MapWindow, FollowsTheCalculatorAndZooms)
     {
         CClipboardTurn turn;
         SetClipboardText(map, "before");
-        BYTE keys[256] = {};
-        ::GetKeyboardState(keys);
-        keys[VK_CONTROL] = 0x80;
-        ::SetKeyboardState(keys);
-        Key(map, 'C');
-        keys[VK_CONTROL] = 0;
-        ::SetKeyboardState(keys);
+        CtrlKey(map, 'C');
         EXPECT_EQ(GetClipboardText(map), map.Summary());
         EXPECT_NE(map.Summary().find("Long path: "), std::string::npos);
         ASSERT_TRUE(::OpenClipboard(map));
@@ -542,13 +547,7 @@ TEST(MapWindow, SavesWhatTheCommandLineDrawsAndThePicture)
             ::PostMessageA(box, WM_COMMAND, IDOK, 0);
             return true;
         });
-        BYTE keys[256] = {};
-        ::GetKeyboardState(keys);
-        keys[VK_CONTROL] = 0x80;
-        ::SetKeyboardState(keys);
-        Key(map, 'S');
-        keys[VK_CONTROL] = 0;
-        ::SetKeyboardState(keys);
+        CtrlKey(map, 'S');
     };
     const std::string chosen = TempPath("locatrix_map_dialog");
     saveAs(chosen);

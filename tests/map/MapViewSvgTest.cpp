@@ -2,6 +2,8 @@
 // the texts are UTF-8 and escaped, and the legend stands inside the picture below the circle.
 #include "map/MapViewSvg.h"
 
+#include "tests/map/SvgText.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,29 +11,12 @@
 
 namespace {
 
-std::size_t Count(const std::string& text, const std::string& what)
-{
-    std::size_t n = 0;
-    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
-        ++n;
-    return n;
-}
-
 std::size_t Points(const std::vector<MapLine>& lines)
 {
     std::size_t n = 0;
     for (const MapLine& line : lines)
         n += line.size();
     return n;
-}
-
-// The data of every path element, one after the other.
-std::string PathData(const std::string& svg)
-{
-    std::string d;
-    for (std::size_t at = svg.find(" d=\""); at != std::string::npos; at = svg.find(" d=\"", at + 1))
-        d += svg.substr(at + 4, svg.find('"', at + 4) - at - 4);
-    return d;
 }
 
 const Place kBerlin{"JO62QM", {52.5, 13.4}};
