@@ -6,10 +6,16 @@
 #include "framework/MemoryDC.h"
 #include "framework/PaintDC.h"
 #include "framework/ScreenDpi.h"
+#include "framework/MessageBoxSeam.h"
 #include "framework/WinApp.h"
+#include "formats/AtomicFile.h"
+#include "formats/PngWriter.h"
+#include "map/MapViewSvg.h"
 #include "map/MapZoom.h"
 #include <algorithm>
 #include <cmath>
+#include <commdlg.h>
+#include <cstdint>
 #include <cstring>
 #include <vector>
 
@@ -566,6 +572,10 @@ void CMapWnd::OnKeyDown(WPARAM key)
         if (::GetKeyState(VK_CONTROL) < 0)
             CopyToClipboard();
         break;
+    case 'S':
+        if (::GetKeyState(VK_CONTROL) < 0)
+            OnSave();
+        break;
     case VK_HOME:
         if (m_pair)
             SetRadiusKm(FittingMapRadius(m_pair->GetKilometers()));
@@ -618,4 +628,95 @@ void CMapWnd::CopyToClipboard() const
             ::GlobalFree(global);
     }
     ::CloseClipboard();
+}
+
+std::string CMapWnd::Svg() const
+{
+    if (!m_pair)
+        return std::string();
+    const RECT picture = PictureRect();
+    const int width = std::clamp(static_cast<int>(picture.right - picture.left), CMapViewSvg::kSmallestSide,
+                                 CMapViewSvg::kLargestSide);
+    const int height = std::clamp(static_cast<int>(picture.bottom - picture.top), CMapViewSvg::kSmallestSide,
+                                  CMapViewSvg::kLargestSide);
+    return m_pair->Svg(m_dRadiusKm, width, height);
+}
+
+namespace
+{
+// The picture painted off screen as the window paints it, as rows of red, green and blue.
+std::vector<std::uint8_t> PaintedPixels(const CMapWnd& map, const RECT& picture)
+{
+    const int width = picture.right, height = picture.bottom;
+    HDC screen = ::GetDC(map.m_hWnd);
+    CMemoryDC buffer(screen, width, height);
+    ::ReleaseDC(map.m_hWnd, screen);
+    map.Draw(buffer, picture);
+    ::GdiFlush();
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height; // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    std::vector<std::uint8_t> bgrx(static_cast<std::size_t>(width) * height * 4);
+    std::vector<std::uint8_t> rgb;
+    if (!buffer.m_hBitmap
+        || ::GetDIBits(buffer, buffer.m_hBitmap, 0, height, bgrx.data(), &info, DIB_RGB_COLORS) != height)
+        return rgb;
+    rgb.reserve(static_cast<std::size_t>(width) * height * 3);
+    for (std::size_t i = 0; i < bgrx.size(); i += 4)
+        rgb.insert(rgb.end(), {bgrx[i + 2], bgrx[i + 1], bgrx[i]});
+    return rgb;
+}
+}
+
+bool CMapWnd::SavePicture(const std::string& path, bool png)
+{
+    std::string bytes, error = "there is no map to save yet";
+    if (png)
+    {
+        const RECT picture = PictureRect();
+        if (picture.right > 0 && picture.bottom > 0)
+            bytes = CPngWriter::Encode(picture.right, picture.bottom, PaintedPixels(*this, picture));
+        if (bytes.empty())
+            error = "the picture could not be drawn";
+    }
+    else
+    {
+        bytes = Svg();
+    }
+    if (!bytes.empty() && CAtomicFile::Write(path, bytes, error))
+        return true;
+    ShowMessageBox(m_hWnd, "The map could not be saved as \"" + path + "\":\n" + error, kCaption,
+                   MB_OK | MB_ICONERROR);
+    return false;
+}
+
+void CMapWnd::OnSave()
+{
+    if (!m_pair)
+        return;
+    char file[MAX_PATH] = {};
+    const std::string suggested = m_pair->GetLocal().name + "-" + m_pair->GetDistant().name;
+    lstrcpynA(file, suggested.c_str(), MAX_PATH);
+    OPENFILENAMEA dialog = {};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = m_hWnd;
+    dialog.lpstrFilter = "SVG picture (*.svg)\0*.svg\0PNG picture (*.png)\0*.png\0";
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = file;
+    dialog.nMaxFile = MAX_PATH;
+    dialog.lpstrDefExt = "svg";
+    dialog.lpstrTitle = "Save the map";
+    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
+    if (!::GetSaveFileNameA(&dialog))
+        return;
+    // The name's own extension decides; without one, the chosen kind.
+    std::string path = file;
+    std::string extension = path.size() > 4 ? path.substr(path.size() - 4) : std::string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); });
+    SavePicture(path, extension == ".png" || (extension != ".svg" && dialog.nFilterIndex == 2));
 }

@@ -48,6 +48,12 @@ public:
     void Draw(HDC dc, const RECT& rect) const;
     // What the picture shows, in words: the legend, or what to do first.
     std::string Summary() const;
+    // The picture as SVG (what locatrix-cli map writes for the pair at this radius and the
+    // picture's size) or as PNG (the bitmap the window paints), replacing the file whole; a
+    // failure is told in a message box naming the file, and answers false.
+    bool SavePicture(const std::string& path, bool png);
+    // The SVG document for the picture as it is now; empty before a pair.
+    std::string Svg() const;
 
 protected:
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -62,6 +68,8 @@ private:
     void MoveCrosshair(int dx, int dy);
     // The picture as a bitmap and the legend as text.
     void CopyToClipboard() const;
+    // Ctrl+S: asks where, then saves.
+    void OnSave();
     // The position under a point of the picture, when it is on the map.
     std::optional<LatLon> PositionAt(const MapPoint& at) const;
     void ShowStatus(const std::optional<LatLon>& point);

@@ -8,6 +8,7 @@
 #include "engine/GreatCircle.h"
 #include "engine/PathCalc.h"
 #include "engine/PathTrace.h"
+#include "map/MapViewSvg.h"
 
 #include <cmath>
 
@@ -73,4 +74,11 @@ std::string CMapLegend::PointText(const LatLon& point) const
 std::string CMapLegend::Text() const
 {
     return m_local.name + " to " + m_distant.name + "\r\n" + Line(false) + "\r\n" + Line(true) + "\r\n";
+}
+
+std::string CMapLegend::Svg(double radiusKm, int width, int height) const
+{
+    const CMapView view = CMapViewSvg::View(m_local, m_distant, radiusKm, width, height);
+    return CMapViewSvg::Draw(view, width, height,
+                             MapSvgLegend{m_local.name + " to " + m_distant.name, Line(false), Line(true)});
 }

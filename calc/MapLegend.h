@@ -33,6 +33,9 @@ public:
     // A point of the map as the status line tells it: "JO62RM: 85.6\260, 5.9 km (3.7 mi) from
     // JO62QM", its 6-character locator, bearing and distance from the local station.
     std::string PointText(const LatLon& point) const;
+    // The map at a radius as an SVG picture of width x height pixels (each from
+    // CMapViewSvg::kSmallestSide to kLargestSide): what the window saves and the command line writes.
+    std::string Svg(double radiusKm, int width, int height) const;
 
 private:
     Place m_local;

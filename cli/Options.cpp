@@ -1,6 +1,7 @@
 #include "cli/Options.h"
 
 #include "base/NumberText.h"
+#include "map/MapViewSvg.h"
 
 namespace cli {
 
@@ -8,7 +9,7 @@ namespace {
 
 bool ReadWhole(const std::string& text, int low, int high, int& value)
 {
-    if (text.empty() || text.size() > 3)
+    if (text.empty() || text.size() > 5)
         return false;
     for (char c : text)
         if (c < '0' || c > '9')
@@ -40,6 +41,19 @@ bool ReadChars(const std::string& text, Options& o) { return ReadWhole(text, 2, 
 bool ReadRadius(const std::string& text, Options& o)
 {
     return ReadDecimal(text, o.radiusKm) && o.radiusKm > 0 && o.radiusKm <= 1e9;
+}
+// The window's map reaches from 50 km to the whole world; more than the world is the world.
+bool ReadRange(const std::string& text, Options& o)
+{
+    return ReadDecimal(text, o.rangeKm) && o.rangeKm >= 50 && o.rangeKm <= 1e9;
+}
+bool ReadSize(const std::string& text, Options& o)
+{
+    const std::string::size_type x = text.find('x');
+    if (x == std::string::npos)
+        return false;
+    return ReadWhole(text.substr(0, x), CMapViewSvg::kSmallestSide, CMapViewSvg::kLargestSide, o.width)
+        && ReadWhole(text.substr(x + 1), CMapViewSvg::kSmallestSide, CMapViewSvg::kLargestSide, o.height);
 }
 bool ReadFrom(const std::string& text, Options& o)
 {
@@ -132,6 +146,8 @@ const struct Option {
     {"--precision", true, kSquare | kPath | kMap | kNmea | kAdif, ReadPrecision,
      "--precision takes a whole number from 0 to 12"},
     {"--radius", true, kPath | kMap | kAdif, ReadRadius, "--radius takes a radius in kilometres, more than 0"},
+    {"--range", true, kMap, ReadRange, "--range takes the map's radius in kilometres, from 50 (up to the whole world)"},
+    {"--size", true, kMap, ReadSize, "--size takes the picture's width and height in pixels, WxH, each from 100 to 10000"},
     {"--chars", true, kNmea, ReadChars, "--chars takes 2, 4, 6, 8, 10 or 12"},
     {"--from", true, kAdif | kWsjtx, ReadFrom, ""},
     {"-o", true, kMap | kAdif, ReadOutput, "-o needs a file name"},

@@ -37,6 +37,9 @@ struct Options {
     std::string group;           // wsjtx --group
     long count = 0;              // wsjtx --count; 0: no end
     std::string output;          // -o FILE
+    double rangeKm = 0;          // map --range: 0 none; from the centre to the edge of the window's map
+    int width = 0;               // map --size WxH in pixels: 0 none
+    int height = 0;
     std::vector<std::string> values;
 };
 

@@ -23,19 +23,9 @@ std::string DegreeSigns(std::string text)
     return text;
 }
 
-// An SVG path's data: each stroke a move and its lines.
-std::string PathData(const std::vector<MapLine>& lines)
-{
-    std::string d;
-    for (const MapLine& line : lines)
-        for (std::size_t i = 0; i < line.size(); ++i)
-            d += (i == 0 ? "M" : "L") + Px(line[i].X) + " " + Px(line[i].Y);
-    return d;
-}
-
 std::string Graticule(const CMapScene& scene)
 {
-    std::string out = "<path d=\"" + PathData(scene.GetGraticule())
+    std::string out = "<path d=\"" + CSvgRenderer::PathData(scene.GetGraticule())
                     + "\" fill=\"none\" stroke=\"#9db4c8\" stroke-width=\"0.6\"/>\n";
     out += "<g font-family=\"sans-serif\" font-size=\"9\" fill=\"#7d96ab\" text-anchor=\"middle\">\n";
     for (const std::vector<MapLabel>& column : scene.GetFieldNames()) {
@@ -73,6 +63,15 @@ std::string Marker(const MapLabel& place, const char* colour)
 MapFrame CSvgRenderer::Frame()
 {
     return MapFrame{kWidth / 2.0, kCentreY, static_cast<double>(kRimRadius)};
+}
+
+std::string CSvgRenderer::PathData(const std::vector<MapLine>& lines)
+{
+    std::string d;
+    for (const MapLine& line : lines)
+        for (std::size_t i = 0; i < line.size(); ++i)
+            d += (i == 0 ? "M" : "L") + Px(line[i].X) + " " + Px(line[i].Y);
+    return d;
 }
 
 std::string CSvgRenderer::Escaped(const std::string& text)

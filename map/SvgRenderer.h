@@ -5,6 +5,7 @@
 #include "map/MapScene.h"
 
 #include <string>
+#include <vector>
 
 class CSvgRenderer {
 public:
@@ -20,4 +21,6 @@ public:
 
     // Text for SVG: &, <, > and " as entities.
     static std::string Escaped(const std::string& text);
+    // An SVG path's data: each stroke a move and its lines, to a tenth of a unit.
+    static std::string PathData(const std::vector<MapLine>& lines);
 };

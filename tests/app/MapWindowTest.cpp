@@ -1,17 +1,21 @@
 // The map window through the calculator: opened by its button and its menu item, once; closed
 // alone; drawn by painting into a bitmap, where the stations, the paths, land, sea and the rim
 // must be at the pixels the map puts them, at any size; following each calculation the
-// calculator takes and none that it refuses; zoomed by keys and wheel.
+// calculator takes and none that it refuses; zoomed by keys and wheel; saved as SVG and PNG.
 #include "app/MapWnd.h"
 #include "calc/Commands.h"
 #include "engine/GreatCircle.h"
 #include "engine/LocatorCodec.h"
+#include "formats/AtomicFile.h"
 #include "map/MapZoom.h"
 #include "res/resource.h"
+#include <dlgs.h>
 #include "tests/app/Calculator.h"
 #include "tests/controls/PixelCanvas.h"
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
 
 namespace
 {
@@ -51,6 +55,17 @@ void Key(HWND window, UINT key)
 {
     ::SendMessageA(window, WM_KEYDOWN, key, 1);
     PumpMessages();
+}
+
+void CtrlKey(HWND window, UINT key)
+{
+    BYTE keys[256] = {};
+    ::GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    ::SetKeyboardState(keys);
+    Key(window, key);
+    keys[VK_CONTROL] = 0;
+    ::SetKeyboardState(keys);
 }
 
 // The window painted as it paints itself, into a bitmap of its client area.
@@ -224,13 +239,7 @@ TEST(MapWindow, FollowsTheCalculatorAndZooms)
     {
         CClipboardTurn turn;
         SetClipboardText(map, "before");
-        BYTE keys[256] = {};
-        ::GetKeyboardState(keys);
-        keys[VK_CONTROL] = 0x80;
-        ::SetKeyboardState(keys);
-        Key(map, 'C');
-        keys[VK_CONTROL] = 0;
-        ::SetKeyboardState(keys);
+        CtrlKey(map, 'C');
         EXPECT_EQ(GetClipboardText(map), map.Summary());
         EXPECT_NE(map.Summary().find("Long path: "), std::string::npos);
         ASSERT_TRUE(::OpenClipboard(map));
@@ -411,4 +420,149 @@ TEST(MapWindow, PointingAndClickingPicksTheDistantStation)
     EXPECT_EQ(keyed[5], 'M');
     EXPECT_EQ(WindowText(map), "Locatrix Map - JO62QM to " + keyed);
 }
+}
+
+namespace
+{
+std::string FileBytes(const std::string& path)
+{
+    std::string bytes, error;
+    EXPECT_TRUE(CAtomicFile::Read(path, bytes, error)) << error;
+    return bytes;
+}
+
+std::string TempPath(const char* name)
+{
+    char folder[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, folder);
+    return std::string(folder) + name;
+}
+
+// The Windows build of locatrix-cli, run as a process: its exit status, or -1 when it did not
+// finish in a minute.
+int RunCli(const std::string& arguments)
+{
+    std::string exe = LOCATRIX_CLI_EXE;
+    if (!exe.empty() && exe[0] == '/') // the build tree's path, as Wine's Z: drive shows it
+        exe = "Z:" + exe;
+    std::replace(exe.begin(), exe.end(), '/', '\\');
+    std::string command = "\"" + exe + "\" " + arguments;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process = {};
+    if (!::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
+                          &process))
+        return -1;
+    DWORD status = static_cast<DWORD>(-1);
+    if (::WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0)
+        ::GetExitCodeProcess(process.hProcess, &status);
+    else
+        ::TerminateProcess(process.hProcess, 1);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    return static_cast<int>(status);
+}
+
+// A pixel of a PNG of 8-bit RGB in stored deflate blocks, as the window writes it.
+COLORREF PngPixel(const std::string& png, int x, int y)
+{
+    const auto number = [&](std::size_t at) {
+        return static_cast<unsigned>(static_cast<std::uint8_t>(png[at]) << 24 | static_cast<std::uint8_t>(png[at + 1]) << 16
+                                     | static_cast<std::uint8_t>(png[at + 2]) << 8 | static_cast<std::uint8_t>(png[at + 3]));
+    };
+    const unsigned width = number(16);
+    const std::size_t idat = png.find("IDAT");
+    std::string raw;
+    for (std::size_t at = idat + 6;;)
+    {
+        const std::size_t n = static_cast<std::uint8_t>(png[at + 1]) | static_cast<std::uint8_t>(png[at + 2]) << 8;
+        raw += png.substr(at + 5, n);
+        if (png[at] & 1)
+            break;
+        at += 5 + n;
+    }
+    const std::size_t at = (width * 3 + 1) * y + 1 + x * 3;
+    return RGB(static_cast<std::uint8_t>(raw[at]), static_cast<std::uint8_t>(raw[at + 1]),
+               static_cast<std::uint8_t>(raw[at + 2]));
+}
+
+std::string s_shownText;
+int RememberMessage(HWND, const std::string& text, const std::string&, UINT)
+{
+    s_shownText = text;
+    return IDOK;
+}
+}
+
+// Saved as SVG the map is, byte for byte, what locatrix-cli map writes for the pair at the
+// window's radius and picture size; as PNG it is the painted picture; a file that cannot be
+// written is told by name.
+TEST(MapWindow, SavesWhatTheCommandLineDrawsAndThePicture)
+{
+    CScratchKey key;
+    CMapOnPair open(key, "ko85ts");
+    CMapWnd& map = open.map;
+    Key(map, VK_ADD); // a radius no one would type, to show it is carried exactly
+    const RECT picture = map.PictureRect();
+    const std::string svg = TempPath("locatrix_map_window.svg"), cli = TempPath("locatrix_map_cli.svg");
+    ASSERT_TRUE(map.SavePicture(svg, false));
+    const std::string saved = FileBytes(svg);
+    EXPECT_NE(saved.find("width=\"" + std::to_string(picture.right) + "\" height=\"" + std::to_string(picture.bottom)),
+              std::string::npos);
+    EXPECT_NE(saved.find("JO62QM to KO85TS"), std::string::npos);
+
+    char range[32];
+    std::snprintf(range, sizeof(range), "%.17g", map.GetRadiusKm());
+    ::DeleteFileA(cli.c_str());
+    ASSERT_EQ(RunCli("map JO62QM ko85ts --range " + std::string(range) + " --size " + std::to_string(picture.right) + "x"
+                     + std::to_string(picture.bottom) + " -o \"" + cli + "\""),
+              0);
+    EXPECT_TRUE(FileBytes(cli) == saved) << "the window's SVG differs from locatrix-cli's";
+    // Another radius is another picture.
+    Key(map, VK_ADD);
+    ASSERT_TRUE(map.SavePicture(svg, false));
+    EXPECT_FALSE(FileBytes(svg) == saved);
+
+    const std::string png = TempPath("locatrix_map_window.png");
+    ASSERT_TRUE(map.SavePicture(png, true));
+    const std::string bytes = FileBytes(png);
+    ASSERT_GT(bytes.size(), 33u);
+    EXPECT_EQ(bytes.substr(0, 8), std::string("\x89PNG\r\n\x1A\n"));
+    const CPicture painted(map);
+    ASSERT_TRUE(painted.m_view);
+    for (const MapPoint& p : {MapPoint{painted.m_view->GetFrame().centreX, painted.m_view->GetFrame().centreY},
+                              painted.m_view->GetOther()->label.at, MapPoint{3, 3}})
+        EXPECT_EQ(PngPixel(bytes, static_cast<int>(std::lround(p.X)), static_cast<int>(std::lround(p.Y))), painted.At(p));
+
+    // Ctrl+S through the real save dialog: a name without an extension takes the chosen kind's.
+    const auto saveAs = [&](const std::string& name) {
+        CWhileModal answer([&] {
+            HWND box = FindOwnedDialog(map, "Save the map");
+            HWND edit = box ? ::GetDlgItem(box, edt1) : nullptr;
+            if (box && !edit)
+                edit = ::GetDlgItem(box, cmb13);
+            if (!edit)
+                return false;
+            ::SetWindowTextA(edit, name.c_str());
+            ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+            return true;
+        });
+        CtrlKey(map, 'S');
+    };
+    const std::string chosen = TempPath("locatrix_map_dialog");
+    saveAs(chosen);
+    EXPECT_TRUE(FileBytes(chosen + ".svg") == map.Svg());
+    saveAs(chosen + ".PNG");
+    EXPECT_EQ(FileBytes(chosen + ".PNG").substr(0, 4), "\x89PNG");
+    ::DeleteFileA((chosen + ".svg").c_str());
+    ::DeleteFileA((chosen + ".PNG").c_str());
+
+    const MessageBoxFn previous = SetMessageBoxFunction(RememberMessage);
+    s_shownText.clear();
+    const std::string nowhere = TempPath("no such folder\\map.svg");
+    EXPECT_FALSE(map.SavePicture(nowhere, false));
+    SetMessageBoxFunction(previous);
+    EXPECT_NE(s_shownText.find("\"" + nowhere + "\""), std::string::npos) << s_shownText;
+    for (const std::string& file : {svg, cli, png})
+        ::DeleteFileA(file.c_str());
 }

@@ -1,8 +1,10 @@
 // The toolbox's command lines and commands: the option table, each command's formats, refusals
 // and exit statuses, NMEA as a receiver sends it, and files written whole or not at all (the
 // text formats are cli.process's, which also has xmllint read a map).
+#include "calc/MapLegend.h"
 #include "cli/Options.h"
 #include "cli/commands/Commands.h"
+#include "map/MapZoom.h"
 #include "tests/cli/StreamRun.h"
 
 #include <gtest/gtest.h>
@@ -130,6 +132,47 @@ TEST(Map, NeedsAnOutputFileAndWritesItWhole)
     EXPECT_EQ(r.status, cli::kExitFile);
     EXPECT_EQ(r.err.find("locatrix-cli: map: "), 0u) << r.err;
     std::remove((testing::TempDir() + "locatrix_map_test.svg").c_str());
+}
+
+// With --range or --size the command writes the window's map: the very document the window
+// saves for that pair, size and radius; its options checked as the window bounds them.
+TEST(Map, RangeAndSizeWriteTheWindowsPicture)
+{
+    const std::string file = testing::TempDir() + "locatrix_window_map.svg";
+    CMapLegend pair;
+    ASSERT_TRUE(pair.SetLocations("jo62qm", "KO85TS"));
+    const struct {
+        std::vector<std::string> words;
+        double radiusKm;
+        int width, height;
+    } cases[] = {
+        {{"--range", "500", "--size", "640x480"}, 500, 640, 480},
+        {{"--size=300x900"}, FittingMapRadius(pair.GetKilometers()), 300, 900},
+        {{"--range", "99999"}, 1e9, 800, 800},     // beyond the world is the world
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> words = {"jo62qm", "KO85TS", "-o", file};
+        words.insert(words.end(), c.words.begin(), c.words.end());
+        const StreamRun r = Command(cli::RunMap, Read(words, "map", cli::kMap));
+        ASSERT_EQ(r.status, cli::kExitDone) << r.err;
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(ReadFile(file), pair.Svg(c.radiusKm, c.width, c.height)) << c.words[0];
+    }
+    EXPECT_NE(pair.Svg(500, 640, 480), pair.Svg(1000, 640, 480));
+
+    cli::Options o;
+    std::string error;
+    for (const char* bad : {"--range=49.9", "--range=-100", "--range=abc", "--size=99x500", "--size=500x10001",
+                            "--size=500", "--size=x500", "--size=500x-5", "--size=5e2x500"})
+        EXPECT_FALSE(cli::ReadOptions({"A", "B", bad}, "map", cli::kMap, o, error)) << bad;
+    EXPECT_FALSE(cli::ReadOptions({"A", "B", "--range=500"}, "path", cli::kPath, o, error));
+    EXPECT_EQ(Command(cli::RunMap, Read({"52,13", "KO85TS", "-o", file, "--range=500"}, "map", cli::kMap)).status,
+              cli::kExitRefused);
+    const StreamRun sphere = Command(cli::RunMap, Read({"JO62QM", "KO85TS", "-o", file, "--size=500x500", "--radius=6371"},
+                                                       "map", cli::kMap));
+    EXPECT_EQ(sphere.status, cli::kExitUsage);
+    EXPECT_NE(sphere.err.find("--radius"), std::string::npos) << sphere.err;
+    std::remove(file.c_str());
 }
 
 StreamRun RunNmea(const std::string& input, const cli::Options& options)

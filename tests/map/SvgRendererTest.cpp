@@ -2,29 +2,14 @@
 // paths' figures stand below the map with degree signs.
 #include "map/SvgRenderer.h"
 
+#include "tests/map/SvgText.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 namespace {
-
-std::size_t Count(const std::string& text, const std::string& what)
-{
-    std::size_t n = 0;
-    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
-        ++n;
-    return n;
-}
-
-// The data of every path element, one after the other.
-std::string PathData(const std::string& svg)
-{
-    std::string d;
-    for (std::size_t at = svg.find(" d=\""); at != std::string::npos; at = svg.find(" d=\"", at + 1))
-        d += svg.substr(at + 4, svg.find('"', at + 4) - at - 4);
-    return d;
-}
 
 TEST(SvgRenderer, DrawsEveryStrokeAndEscapesTheTexts)
 {
