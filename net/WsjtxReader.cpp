@@ -61,27 +61,27 @@ public:
         return Text(ignored, field);
     }
 
-    // QDateTime: qint64 Julian day, quint32 milliseconds since midnight, quint8 time spec
-    // (0 local, 1 UTC, 2 offset from UTC with a qint32 after it, 3 time zone).
+    // QDateTime: qint64 Julian day, quint32 milliseconds since midnight, quint8 time kind
+    // (Qt's TimeSpec: 0 local, 1 UTC, 2 offset from UTC with a qint32 after it, 3 time zone).
     bool DateTime(const char* field)
     {
         std::uint64_t day = 0;
         std::uint32_t milliseconds = 0;
-        std::uint8_t spec = 0;
-        if (!U64(day, field) || !U32(milliseconds, field) || !U8(spec, field))
+        std::uint8_t timeKind = 0;
+        if (!U64(day, field) || !U32(milliseconds, field) || !U8(timeKind, field))
             return false;
         // 0xffffffff is Qt's null time.
         if (milliseconds >= 86400000u && milliseconds != 0xffffffffu)
             return Fail(std::string("field '") + field + "' holds " + std::to_string(milliseconds) +
                         " ms, not a time of day");
-        if (spec == 2) {
+        if (timeKind == 2) {
             std::uint32_t offset = 0;
             return U32(offset, field);
         }
-        if (spec == 3)
+        if (timeKind == 3)
             return Fail(std::string("field '") + field + "' carries a time zone, which WSJT-X does not send");
-        if (spec > 3)
-            return Fail(std::string("field '") + field + "' has time spec " + std::to_string(spec) + " (0 to 3)");
+        if (timeKind > 3)
+            return Fail(std::string("field '") + field + "' has time kind " + std::to_string(timeKind) + " (0 to 3)");
         return true;
     }
 

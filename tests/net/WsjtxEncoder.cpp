@@ -56,12 +56,12 @@ std::string CWsjtxEncoder::Status(const WsjtxStatusFields& f, std::uint32_t sche
 }
 
 namespace {
-void PutDateTime(std::string& out, std::int64_t julianDay, std::uint32_t ms, std::uint8_t spec, std::int32_t offset)
+void PutDateTime(std::string& out, std::int64_t julianDay, std::uint32_t ms, std::uint8_t timeKind, std::int32_t offset)
 {
     CWsjtxEncoder::PutUnsigned(out, static_cast<std::uint64_t>(julianDay), 8);
     CWsjtxEncoder::PutUnsigned(out, ms, 4);
-    CWsjtxEncoder::PutUnsigned(out, spec, 1);
-    if (spec == 2)
+    CWsjtxEncoder::PutUnsigned(out, timeKind, 1);
+    if (timeKind == 2)
         CWsjtxEncoder::PutUnsigned(out, static_cast<std::uint32_t>(offset), 4);
 }
 }

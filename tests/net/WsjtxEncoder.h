@@ -35,7 +35,7 @@ struct WsjtxQsoFields {
     std::int64_t julianDayOff = 2460000; // 2023-02-24
     std::uint32_t msOff = 3600000;
     std::uint8_t timeSpec = 1;           // UTC
-    std::int32_t offsetSeconds = 0;      // written only for time spec 2
+    std::int32_t offsetSeconds = 0;      // written only for time kind 2 (an offset from UTC)
     std::string dxCall = "K1ABC";
     std::string dxGrid = "FN42";
     std::uint64_t frequency = 14074000;
