@@ -652,18 +652,9 @@ std::vector<std::uint8_t> PaintedPixels(const CMapWnd& map, const RECT& picture)
     CMemoryDC buffer(screen, width, height);
     ::ReleaseDC(map.m_hWnd, screen);
     map.Draw(buffer, picture);
-    ::GdiFlush();
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height; // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    std::vector<std::uint8_t> bgrx(static_cast<std::size_t>(width) * height * 4);
+    const std::vector<std::uint8_t> bgrx = buffer.ReadPixels(width, height);
     std::vector<std::uint8_t> rgb;
-    if (!buffer.m_hBitmap
-        || ::GetDIBits(buffer, buffer.m_hBitmap, 0, height, bgrx.data(), &info, DIB_RGB_COLORS) != height)
+    if (bgrx.empty())
         return rgb;
     rgb.reserve(static_cast<std::size_t>(width) * height * 3);
     for (std::size_t i = 0; i < bgrx.size(); i += 4)
