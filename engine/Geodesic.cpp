@@ -91,7 +91,8 @@ void ReducedLatitude(double latitude, double& sinBeta, double& cosBeta)
 }
 
 // A geodesic leaving beta1 at azimuth alpha1 (0 <= alpha1 <= pi, beta1 <= 0), followed to the
-// first place where it crosses beta2 going north (|beta2| <= |beta1|).
+// first place where it crosses beta2 going north (|beta2| <= |beta1|), or, descending, to the
+// first place after that where it crosses beta2 going south.
 struct Line {
     double lambda12;  // longitude gained, radians
     double slope;     // d lambda12 / d alpha1
@@ -101,7 +102,8 @@ struct Line {
     double m12;       // reduced length, metres
 };
 
-Line Follow(double sinBeta1, double cosBeta1, double sinBeta2, double cosBeta2, double sinAlpha1, double cosAlpha1)
+Line Follow(double sinBeta1, double cosBeta1, double sinBeta2, double cosBeta2, double sinAlpha1, double cosAlpha1,
+            bool descending)
 {
     Line line;
     // Clairaut: sin(alpha) cos(beta) is the same all along, sin(alpha0) at the equator.
@@ -123,9 +125,15 @@ Line Follow(double sinBeta1, double cosBeta1, double sinBeta2, double cosBeta2, 
     const double sinSigma1 = sinBeta1, cosSigma1 = cosAlpha1 * cosBeta1;
     const double sinSigma2 = sinBeta2, cosSigma2 = line.cosAlpha2 * cosBeta2;
     const double sigma1 = std::atan2(sinSigma1, cosSigma1);
-    const double sigma2 = std::atan2(sinSigma2, cosSigma2);
+    double sigma2 = std::atan2(sinSigma2, cosSigma2);
     const double omega1 = std::atan2(sinAlpha0 * sinSigma1, cosSigma1);
-    const double omega2 = std::atan2(sinAlpha0 * sinSigma2, cosSigma2);
+    double omega2 = std::atan2(sinAlpha0 * sinSigma2, cosSigma2);
+    if (descending) {
+        // The same latitude on the far side of the northern vertex.
+        sigma2 = kTruePi - sigma2;
+        omega2 = kTruePi - omega2;
+        line.cosAlpha2 = -line.cosAlpha2;
+    }
     line.sigma12 = sigma2 - sigma1;
 
     const double k2 = kEp2 * cosAlpha0 * cosAlpha0;
@@ -152,7 +160,7 @@ double Cross(double sinA, double cosA, double sinB, double cosB) { return sinB *
 // the answer can lie within a few units in the last place of pi / 2, where only the cosine
 // still tells the candidates apart.
 Line Search(double sinBeta1, double cosBeta1, double sinBeta2, double cosBeta2, double sinLambda, double cosLambda,
-            double lambda12, double& sinAlpha1, double& cosAlpha1)
+            double lambda12, bool descending, double& sinAlpha1, double& cosAlpha1)
 {
     double sinLow = 0, cosLow = 1, sinHigh = 0, cosHigh = -1;
     // First guess: the great circle on the auxiliary sphere.
@@ -175,7 +183,7 @@ Line Search(double sinBeta1, double cosBeta1, double sinBeta2, double cosBeta2, 
         }
         sinAlpha1 = s / h;
         cosAlpha1 = c / h;
-        line = Follow(sinBeta1, cosBeta1, sinBeta2, cosBeta2, sinAlpha1, cosAlpha1);
+        line = Follow(sinBeta1, cosBeta1, sinBeta2, cosBeta2, sinAlpha1, cosAlpha1, descending);
         const double miss = line.lambda12 - lambda12;
         if (std::fabs(miss) <= kTolerance)
             break;
@@ -200,11 +208,20 @@ Line Search(double sinBeta1, double cosBeta1, double sinBeta2, double cosBeta2, 
     return line;
 }
 
+// The line travelled the other way: both azimuths turned round.
+void Reverse(double& sinAlpha1, double& cosAlpha1, Line& line)
+{
+    sinAlpha1 = -sinAlpha1;
+    cosAlpha1 = -cosAlpha1;
+    line.sinAlpha2 = -line.sinAlpha2;
+    line.cosAlpha2 = -line.cosAlpha2;
+}
+
 double Degrees(double radians) { return radians / kTruePi * 180; }
 
 } // namespace
 
-CGeodesic::CGeodesic(const LatLon& from, const LatLon& to)
+CGeodesic::CGeodesic(const LatLon& from, const LatLon& to, bool longPath)
 {
     // Solved in one frame: the first point the farther from the equator and south of it, the
     // second east of it by 0 to 180 degrees. The flips are undone on the azimuths at the end.
@@ -229,11 +246,16 @@ CGeodesic::CGeodesic(const LatLon& from, const LatLon& to)
     double sinAlpha1 = 0, cosAlpha1 = 1;
     Line line;
     const bool equator = sinBeta1 == 0;
-    if (equator && lon12 <= (1 - kF) * 180) {
-        // Both on the equator, close enough for the equator itself to be the shortest way.
+    if (equator && (longPath || lon12 <= (1 - kF) * 180)) {
+        // Both on the equator, close enough for the equator itself to be the shortest way; the
+        // long way then follows the equator westwards.
         sinAlpha1 = 1;
         cosAlpha1 = 0;
         line = Line{lambda12, 0, kA * lambda12, 1, 0, lambda12, 0};
+        if (longPath) {
+            line.metres = kA * (2 * kTruePi - lambda12);
+            Reverse(sinAlpha1, cosAlpha1, line);
+        }
     } else {
         // On the equator the start's sigma is -0, so that leaving southwards begins at -pi.
         if (equator)
@@ -244,13 +266,26 @@ CGeodesic::CGeodesic(const LatLon& from, const LatLon& to)
             // shortest way unless it runs past the point conjugate to the start.
             sinAlpha1 = sinLambda;
             cosAlpha1 = cosLambda;
-            line = Follow(sinBeta1, cosBeta1, sinBeta2, cosBeta2, sinAlpha1, cosAlpha1);
+            line = Follow(sinBeta1, cosBeta1, sinBeta2, cosBeta2, sinAlpha1, cosAlpha1, false);
             solved = cosBeta1 == 0 || line.sigma12 < 1 || line.m12 >= 0;
         }
-        if (!solved)
-            line = Search(sinBeta1, cosBeta1, sinBeta2, cosBeta2, sinLambda, cosLambda, lambda12, sinAlpha1, cosAlpha1);
+        if (solved && longPath) {
+            // A meridian closes on itself: the long way is the rest of it.
+            line.metres = kB * (2 * kTruePi + Integrate(kEp2, 0, 2 * kTruePi).distance) - line.metres;
+            Reverse(sinAlpha1, cosAlpha1, line);
+        } else if (longPath) {
+            // The other way round, westwards by 2 pi - lambda12: solved mirrored, so eastwards,
+            // reaching the second point from the far side, going south.
+            line = Search(sinBeta1, cosBeta1, sinBeta2, cosBeta2, -sinLambda, cosLambda, 2 * kTruePi - lambda12, true,
+                          sinAlpha1, cosAlpha1);
+            sinAlpha1 = -sinAlpha1;
+            line.sinAlpha2 = -line.sinAlpha2;
+        } else if (!solved) {
+            line = Search(sinBeta1, cosBeta1, sinBeta2, cosBeta2, sinLambda, cosLambda, lambda12, false, sinAlpha1,
+                          cosAlpha1);
+        }
     }
-    if (equator && cosAlpha1 < 0) {
+    if (equator && !longPath && cosAlpha1 < 0) {
         // Both on the equator: the way north and the way south are equally long; take north.
         cosAlpha1 = -cosAlpha1;
         line.cosAlpha2 = -line.cosAlpha2;

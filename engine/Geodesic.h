@@ -14,7 +14,11 @@ constexpr double kWgs84Flattening = 1 / 298.257223563;
 
 class CGeodesic {
 public:
-    CGeodesic(const LatLon& from, const LatLon& to);
+    // longPath: the geodesic that leaves the other way round and reaches the far end from
+    // its far side, as the long path on a sphere does. A meridian or the equator closes on
+    // itself, and the long way is the rest of it; between two places on the equator it is
+    // the equator the other way, even where the short way goes over a pole.
+    CGeodesic(const LatLon& from, const LatLon& to, bool longPath = false);
     virtual ~CGeodesic();
 
     double GetMetres() const;
