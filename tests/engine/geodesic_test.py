@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
-"""geodesic_test.py GEODESIC_LINES [COUNT]: our WGS84 geodesic against geographiclib's on COUNT
-(10000) pairs from a fixed seed, among them near-antipodal pairs, pairs at and near the poles
+"""geodesic_test.py [--count N] [--native NATIVE_LINES] GEODESIC_LINES...: our WGS84 geodesic
+(geodesic_lines, or the command that runs it, such as the emulator and the Windows build)
+against geographiclib's on N (10000) pairs from a fixed seed, among them near-antipodal pairs, pairs at and near the poles
 and the equator, along and beside meridians, very short and coincident ones. Fails when a
 distance is off by more than a millimetre, or a start azimuth by more than would move the far
 end a millimetre sideways; or when the long path, followed by geographiclib from its start
-azimuth for its length, ends more than a millimetre from the far end. Skips (77) without
-geographiclib."""
+azimuth for its length, ends more than a millimetre from the far end. With --native, the
+native build's answers must be the Windows build's, bit for bit but for the last bits that the
+runtimes' trigonometry leaves. Skips (77) without geographiclib."""
 import math
 import os
 import random
@@ -22,8 +24,14 @@ except ImportError:
           'installs it); skipped')
     sys.exit(77)
 
-program = sys.argv[1]
-count = int(sys.argv[2]) if len(sys.argv) > 2 else 10000
+args = sys.argv[1:]
+count, native = 10000, None
+while args and args[0] in ('--count', '--native'):
+    if args[0] == '--count':
+        count = int(args[1])
+    else:
+        native = args[1]
+    args = args[2:]
 r = random.Random(20261207)
 TOLERANCE_M = 0.001
 
@@ -68,12 +76,29 @@ def pair(kind):
 
 pairs = [pair(i % 6) for i in range(count)]
 text = ''.join('%.17g %.17g %.17g %.17g\n' % p for p in pairs)
-done = subprocess.run([program], input=text, capture_output=True, text=True)
-if done.returncode != 0:
-    sys.exit(f'geodesic_test: {program} failed with status {done.returncode}: {done.stderr}')
-lines = done.stdout.split('\n')[:-1]
-if len(lines) != count:
-    sys.exit(f'geodesic_test: {program} answered {len(lines)} lines for {count} pairs')
+
+
+def answers(program):
+    done = subprocess.run(program, input=text, capture_output=True, text=True)
+    if done.returncode != 0:
+        sys.exit(f'geodesic_test: {program} failed with status {done.returncode}: {done.stderr}')
+    lines = done.stdout.replace('\r', '').split('\n')[:-1]
+    if len(lines) != count:
+        sys.exit(f'geodesic_test: {program} answered {len(lines)} lines for {count} pairs')
+    return lines
+
+
+lines = answers(args)
+if native:
+    # Relative differences: a few units in the last place at most (2^-52 is one).
+    spread = 0.0
+    for ours, theirs in zip(lines, answers([native])):
+        for a, b in zip(map(float, ours.split()), map(float, theirs.split())):
+            if a != b and abs(a - b) < 359:  # 0 and 360 are one azimuth
+                spread = max(spread, abs(a - b) / max(abs(a), abs(b)))
+    print('geodesic_test: native and Windows answers differ by at most %.3g relative' % spread)
+    if not spread <= 64 * 2.0 ** -52:
+        sys.exit('geodesic_test: the native and the Windows build differ by more than rounding')
 
 worst = [0.0, None]
 worst_side = [0.0, None]
