@@ -98,7 +98,6 @@ struct Line {
     double slope;     // d lambda12 / d alpha1
     double metres;
     double sinAlpha2, cosAlpha2;
-    double sigma12;   // arc on the auxiliary sphere
     double m12;       // reduced length, metres
 };
 
@@ -134,11 +133,10 @@ Line Follow(double sinBeta1, double cosBeta1, double sinBeta2, double cosBeta2, 
         omega2 = kTruePi - omega2;
         line.cosAlpha2 = -line.cosAlpha2;
     }
-    line.sigma12 = sigma2 - sigma1;
 
     const double k2 = kEp2 * cosAlpha0 * cosAlpha0;
     const Integrals in = Integrate(k2, sigma1, sigma2);
-    line.metres = kB * (line.sigma12 + in.distance);
+    line.metres = kB * (sigma2 - sigma1 + in.distance);
     line.lambda12 = omega2 - omega1 - kF * sinAlpha0 * in.longitude;
 
     const double s1 = std::sin(sigma1), c1 = std::cos(sigma1), s2 = std::sin(sigma2), c2 = std::cos(sigma2);
@@ -251,7 +249,7 @@ CGeodesic::CGeodesic(const LatLon& from, const LatLon& to, bool longPath)
         // long way then follows the equator westwards.
         sinAlpha1 = 1;
         cosAlpha1 = 0;
-        line = Line{lambda12, 0, kA * lambda12, 1, 0, lambda12, 0};
+        line = Line{lambda12, 0, kA * lambda12, 1, 0, 0};
         if (longPath) {
             line.metres = kA * (2 * kTruePi - lambda12);
             Reverse(sinAlpha1, cosAlpha1, line);
@@ -260,16 +258,15 @@ CGeodesic::CGeodesic(const LatLon& from, const LatLon& to, bool longPath)
         // On the equator the start's sigma is -0, so that leaving southwards begins at -pi.
         if (equator)
             sinBeta1 = -0.0;
-        bool solved = false;
-        if (sinLambda == 0 || cosBeta1 == 0) {
-            // Along a meridian; from a pole every path is one. Over a pole the meridian is the
-            // shortest way unless it runs past the point conjugate to the start.
+        const bool meridian = sinLambda == 0 || cosBeta1 == 0;
+        if (meridian) {
+            // Along a meridian; from a pole every path is one. On an oblate ellipsoid the
+            // meridian is the shortest way even over a pole, to near the antipode.
             sinAlpha1 = sinLambda;
             cosAlpha1 = cosLambda;
             line = Follow(sinBeta1, cosBeta1, sinBeta2, cosBeta2, sinAlpha1, cosAlpha1, false);
-            solved = cosBeta1 == 0 || line.sigma12 < 1 || line.m12 >= 0;
         }
-        if (solved && longPath) {
+        if (meridian && longPath) {
             // A meridian closes on itself: the long way is the rest of it.
             line.metres = kB * (2 * kTruePi + Integrate(kEp2, 0, 2 * kTruePi).distance) - line.metres;
             Reverse(sinAlpha1, cosAlpha1, line);
@@ -280,7 +277,7 @@ CGeodesic::CGeodesic(const LatLon& from, const LatLon& to, bool longPath)
                           sinAlpha1, cosAlpha1);
             sinAlpha1 = -sinAlpha1;
             line.sinAlpha2 = -line.sinAlpha2;
-        } else if (!solved) {
+        } else if (!meridian) {
             line = Search(sinBeta1, cosBeta1, sinBeta2, cosBeta2, sinLambda, cosLambda, lambda12, false, sinAlpha1,
                           cosAlpha1);
         }
