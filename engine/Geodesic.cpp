@@ -16,7 +16,8 @@ const double kF = locatrix::kWgs84Flattening;
 const double kB = kA * (1 - kF);
 // The second eccentricity squared, (a^2 - b^2) / b^2.
 const double kEp2 = kF * (2 - kF) / ((1 - kF) * (1 - kF));
-// Where Newton stops: a few units in the last place of a longitude near pi, a micrometre.
+// Where Newton stops: a few units in the last place of a longitude near pi, some ten
+// nanometres on the ground.
 const double kTolerance = 8 * DBL_EPSILON;
 
 // Gauss-Legendre nodes and weights on [-1, 1]. The integrands below are smooth, their nearest
@@ -120,7 +121,7 @@ Line Follow(double sinBeta1, double cosBeta1, double sinBeta2, double cosBeta2, 
         line.cosAlpha2 = std::sqrt(std::max(0.0, c * c + d)) / cosBeta2;
     }
     // Arc from the equator crossing northwards (sigma) and its longitude on the sphere (omega),
-    // each as sine and cosine scaled by 1 / cos(alpha0).
+    // each as sine and cosine scaled by cos(alpha0).
     const double sinSigma1 = sinBeta1, cosSigma1 = cosAlpha1 * cosBeta1;
     const double sinSigma2 = sinBeta2, cosSigma2 = line.cosAlpha2 * cosBeta2;
     const double sigma1 = std::atan2(sinSigma1, cosSigma1);
