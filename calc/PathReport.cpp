@@ -1,6 +1,7 @@
 #include "calc/PathReport.h"
 
 #include "base/NumberText.h"
+#include "engine/Geodesic.h"
 #include "formats/GeoJsonWriter.h"
 
 #include <vector>
@@ -19,15 +20,15 @@ CRecordWriter Role(const std::string& role, const std::string& name)
 
 } // namespace
 
-CPathReport::CPathReport(const Place& from, const Place& to, double radiusKm)
-    : m_from(from), m_to(to), m_dRadiusKm(radiusKm > 0 ? radiusKm : locatrix::kNauticalMileSphereKm),
-      m_circle(from.point, to.point)
+CPathReport::CPathReport(const Place& from, const Place& to, const CEarth& earth)
+    : m_from(from), m_to(to), m_earth(earth), m_circle(from.point, to.point),
+      m_paths{earth.Path(from.point, to.point, false), earth.Path(from.point, to.point, true)}
 {
 }
 
 double CPathReport::GetKm(bool longPath) const
 {
-    return (longPath ? m_circle.GetLongAngle() : m_circle.GetAngle()) * m_dRadiusKm;
+    return m_paths[longPath ? 1 : 0].km;
 }
 
 std::string CPathReport::Bearing(double degrees, int decimals)
@@ -60,7 +61,10 @@ CRecordWriter CPathReport::Record(int decimals) const
     r.AddNumber("from_lon_deg", m_from.point.Longitude, 6);
     r.AddNumber("to_lat_deg", m_to.point.Latitude, 6);
     r.AddNumber("to_lon_deg", m_to.point.Longitude, 6);
-    r.AddNumber("radius_km", m_dRadiusKm, 3);
+    if (m_earth.IsWgs84())
+        r.AddText("earth", "wgs84");
+    else
+        r.AddNumber("radius_km", m_earth.GetRadiusKm(), 3);
     AddFigures(r, false, "short_", decimals);
     AddFigures(r, true, "long_", decimals);
     return r;
@@ -69,7 +73,7 @@ CRecordWriter CPathReport::Record(int decimals) const
 void CPathReport::AddFigures(CRecordWriter& r, bool longPath, const std::string& p, int decimals) const
 {
     const double km = GetKm(longPath);
-    r.AddNumberText(p + "bearing_deg", Bearing(longPath ? m_circle.GetLongBearing() : m_circle.GetBearing(), decimals));
+    r.AddNumberText(p + "bearing_deg", Bearing(m_paths[longPath ? 1 : 0].bearing, decimals));
     r.AddNumber(p + "km", km, decimals);
     r.AddNumber(p + "mi", km / locatrix::kKmPerStatuteMile, decimals);
     r.AddNumber(p + "nmi", km / locatrix::kKmPerNauticalMile, decimals);
@@ -77,8 +81,9 @@ void CPathReport::AddFigures(CRecordWriter& r, bool longPath, const std::string&
 
 std::string CPathReport::GeoJson(int decimals) const
 {
-    // The sample step in radians: kSampleKm on this sphere.
-    const double step = kSampleKm / GetKm(true) * m_circle.GetLongAngle();
+    // The sample step in radians: kSampleKm on this sphere (on the ellipsoid, on its equator).
+    const double radiusKm = m_earth.IsWgs84() ? locatrix::kWgs84SemiMajorMetres / 1000 : m_earth.GetRadiusKm();
+    const double step = kSampleKm / (m_circle.GetLongAngle() * radiusKm) * m_circle.GetLongAngle();
     std::vector<std::string> features = {
         CGeoJsonWriter::PointFeature(m_from.point, Role("from", m_from.name)),
         CGeoJsonWriter::PointFeature(m_to.point, Role("to", m_to.name)),

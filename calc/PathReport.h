@@ -1,8 +1,9 @@
-// Short and long path between two places on a sphere of a given radius: bearings and
+// Short and long path between two places on a sphere or the WGS84 ellipsoid: bearings and
 // distances in kilometres, statute miles and nautical miles, as text, as named fields, or as
-// GeoJSON lines.
+// GeoJSON lines (drawn as great circles on either earth).
 #pragma once
 
+#include "engine/Earth.h"
 #include "engine/GreatCircle.h"
 #include "engine/Place.h"
 #include "formats/RecordWriter.h"
@@ -11,8 +12,7 @@
 
 class CPathReport {
 public:
-    // radiusKm 0: the sphere on which a nautical mile is a minute of arc.
-    CPathReport(const Place& from, const Place& to, double radiusKm);
+    CPathReport(const Place& from, const Place& to, const CEarth& earth);
 
     const CGreatCircle& GetCircle() const { return m_circle; }
     double GetKm(bool longPath) const;
@@ -33,6 +33,7 @@ public:
 private:
     Place m_from;
     Place m_to;
-    double m_dRadiusKm;
+    CEarth m_earth;
     CGreatCircle m_circle;
+    EarthPath m_paths[2];  // short, long
 };

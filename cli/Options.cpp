@@ -42,6 +42,13 @@ bool ReadRadius(const std::string& text, Options& o)
 {
     return ReadDecimal(text, o.radiusKm) && o.radiusKm > 0 && o.radiusKm <= 1e9;
 }
+bool ReadEarth(const std::string& text, Options& o)
+{
+    if (text != "wgs84" && text != "sphere")
+        return false;
+    o.wgs84 = text == "wgs84";
+    return true;
+}
 // The window's map reaches from 50 km to the whole world; more than the world is the world.
 bool ReadRange(const std::string& text, Options& o)
 {
@@ -146,6 +153,7 @@ const struct Option {
     {"--precision", true, kSquare | kPath | kMap | kNmea | kAdif, ReadPrecision,
      "--precision takes a whole number from 0 to 12"},
     {"--radius", true, kPath | kMap | kAdif, ReadRadius, "--radius takes a radius in kilometres, more than 0"},
+    {"--earth", true, kPath | kAdif, ReadEarth, "--earth takes wgs84 or sphere"},
     {"--range", true, kMap, ReadRange, "--range takes the map's radius in kilometres, from 50 (up to the whole world)"},
     {"--size", true, kMap, ReadSize, "--size takes the picture's width and height in pixels, WxH, each from 100 to 10000"},
     {"--chars", true, kNmea, ReadChars, "--chars takes 2, 4, 6, 8, 10 or 12"},
@@ -250,7 +258,13 @@ bool ReadOptions(const std::vector<std::string>& words, const std::string& comma
             return false;
         }
     }
+    if (o.wgs84 && o.radiusKm > 0) {
+        error = "--earth wgs84 is the ellipsoid, whose size is fixed: --radius goes with --earth sphere only";
+        return false;
+    }
     return true;
 }
+
+CEarth ChosenEarth(const Options& o) { return o.wgs84 ? CEarth::Wgs84() : CEarth(o.radiusKm); }
 
 } // namespace cli

@@ -3,6 +3,7 @@
 // command's own values. (The window's four forms read theirs as requests: cli/Request.h.)
 #pragma once
 
+#include "engine/Earth.h"
 #include "net/RotatorSetting.h"
 #include "net/WsjtxSetting.h"
 
@@ -20,6 +21,7 @@ struct Options {
     OutputFormat format = OutputFormat::Text;
     int precision = -1;          // -1: the command's own default
     double radiusKm = 0;         // 0: the sphere on which a nautical mile is a minute of arc
+    bool wgs84 = false;          // path, adif --earth wgs84: the ellipsoid, not a sphere
     int chars = 6;
     std::string from;            // adif --from
     bool overwrite = false;      // adif --overwrite
@@ -45,6 +47,9 @@ struct Options {
 
 // How long rotate --wait waits when no time is given: a slow rotator's full turn.
 constexpr double kDefaultWaitSeconds = 120;
+
+// The earth that path and adif measure on: --earth wgs84, or the sphere of --radius.
+CEarth ChosenEarth(const Options& options);
 
 // The command's word: the first word that is neither an option nor an option's value, at
 // index at; empty when there is none.

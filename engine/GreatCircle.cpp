@@ -9,34 +9,6 @@ namespace {
 double Radians(double degrees) { return degrees / 180 * kTruePi; }
 double Degrees(double radians) { return radians / kTruePi * 180; }
 
-// Sine and cosine of an angle in degrees, reduced in degrees first: whole quarter turns give
-// exact zeros and ones (pi in radians is not exact, so sin of 180 degrees would not be 0).
-void SinCos(double degrees, double& s, double& c)
-{
-    double r = std::remainder(degrees, 360.0);
-    const double quarters = std::nearbyint(r / 90);
-    r = Radians(r - quarters * 90);
-    const double sr = std::sin(r), cr = std::cos(r);
-    switch (static_cast<int>(quarters) & 3) {
-    case 0: s = sr; c = cr; break;
-    case 1: s = cr; c = -sr; break;
-    case 2: s = -sr; c = -cr; break;
-    default: s = -cr; c = sr; break;
-    }
-    // No negative zeros out of a quarter turn: they would flip atan2 across the meridian.
-    s += 0.0;
-    c += 0.0;
-}
-
-// Into [0, 360): a tiny negative angle would otherwise come out as 360.
-double Turn(double degrees)
-{
-    double d = std::fmod(degrees, 360.0);
-    if (d < 0)
-        d += 360;
-    return d >= 360 ? 0.0 : d;
-}
-
 // Latitude where the great circle through a and b meets longitude 180; b's longitude is
 // taken past 180 so that both lie on one side of the cut.
 double CrossingLatitude(const LatLon& a, const LatLon& b)
@@ -54,6 +26,34 @@ double CrossingLatitude(const LatLon& a, const LatLon& b)
 }
 
 } // namespace
+
+// Sine and cosine of an angle in degrees, reduced in degrees first: whole quarter turns give
+// exact zeros and ones (pi in radians is not exact, so sin of 180 degrees would not be 0).
+void CGreatCircle::SinCos(double degrees, double& s, double& c)
+{
+    double r = std::remainder(degrees, 360.0);
+    const double quarters = std::nearbyint(r / 90);
+    r = Radians(r - quarters * 90);
+    const double sr = std::sin(r), cr = std::cos(r);
+    switch (static_cast<int>(quarters) & 3) {
+    case 0: s = sr; c = cr; break;
+    case 1: s = cr; c = -sr; break;
+    case 2: s = -sr; c = -cr; break;
+    default: s = -cr; c = sr; break;
+    }
+    // No negative zeros out of a quarter turn: they would flip atan2 across the meridian.
+    s += 0.0;
+    c += 0.0;
+}
+
+// Into [0, 360): a tiny negative angle would otherwise come out as 360.
+double CGreatCircle::Turn(double degrees)
+{
+    double d = std::fmod(degrees, 360.0);
+    if (d < 0)
+        d += 360;
+    return d >= 360 ? 0.0 : d;
+}
 
 CGreatCircle::CGreatCircle(const LatLon& from, const LatLon& to)
 {

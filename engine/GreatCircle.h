@@ -38,6 +38,11 @@ public:
     // meridian at the latitude where the great circle between the neighbours crosses it.
     static std::vector<std::vector<LatLon>> SplitAtAntimeridian(const std::vector<LatLon>& points);
 
+    // Sine and cosine of an angle in degrees, exact at whole quarter turns, never -0.
+    static void SinCos(double degrees, double& s, double& c);
+    // An angle in degrees into [0, 360).
+    static double Turn(double degrees);
+
 private:
     double m_dBearing;
     double m_dAngle;

@@ -3,11 +3,10 @@
 #include "base/Characters.h"
 #include "base/NumberText.h"
 #include "base/Quoted.h"
-#include "engine/GreatCircle.h"
 #include "formats/AdifReader.h"
 
-CAdifDistanceFiller::CAdifDistanceFiller(const std::string& from, bool overwrite, double radiusKm, int decimals)
-    : m_bOverwrite(overwrite), m_dRadiusKm(radiusKm > 0 ? radiusKm : locatrix::kNauticalMileSphereKm),
+CAdifDistanceFiller::CAdifDistanceFiller(const std::string& from, bool overwrite, const CEarth& earth, int decimals)
+    : m_bOverwrite(overwrite), m_earth(earth),
       m_nDecimals(decimals)
 {
     std::string why;
@@ -149,7 +148,7 @@ void CAdifDistanceFiller::FillRecord(const std::string& in, const AdifRecord& re
                && ends[0].point.Longitude == ends[1].point.Longitude) {
         ++m_counts.kept;  // a zero within one square is no placeholder
     } else {
-        value = FormatShown(CGreatCircle(ends[0].point, ends[1].point).GetAngle() * m_dRadiusKm, m_nDecimals);
+        value = FormatShown(m_earth.Path(ends[0].point, ends[1].point, false).km, m_nDecimals);
         ok = true;
         m_counts.otherForms += ownGrid == Grid::OtherForm || theirs == Grid::OtherForm ? 1 : 0;
         m_counts.placeholders += placeholder && !m_bOverwrite ? 1 : 0;

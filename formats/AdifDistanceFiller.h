@@ -7,6 +7,7 @@
 // Every other byte of the log stays as it was.
 #pragma once
 
+#include "engine/Earth.h"
 #include "engine/Place.h"
 
 #include <string>
@@ -33,8 +34,8 @@ struct AdifCounts {
 class CAdifDistanceFiller {
 public:
     // from: the station's own locator where a QSO has no MY_GRIDSQUARE (empty, or no locator:
-    // none). radiusKm 0: the nautical-mile sphere.
-    CAdifDistanceFiller(const std::string& from, bool overwrite, double radiusKm, int decimals);
+    // none).
+    CAdifDistanceFiller(const std::string& from, bool overwrite, const CEarth& earth, int decimals);
 
     // False, with error naming the line and the field, for a log that is not ADIF; output is
     // then empty. warnings gets a line for each QSO whose grid is not a locator.
@@ -48,7 +49,7 @@ private:
     Place m_own;
     bool m_bOwn;
     bool m_bOverwrite;
-    double m_dRadiusKm;
+    CEarth m_earth;
     int m_nDecimals;
     AdifCounts m_counts;
 };

@@ -70,7 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(options.chars % 2 == 0 && options.chars >= 2 && options.chars <= 12 && options.radiusKm >= 0);
     Place ends[2];
     if (words.size() >= 2 && ReadPlace(words[0], ends[0], why) && ReadPlace(words[1], ends[1], why)) {
-        const CPathReport report(ends[0], ends[1], options.radiusKm);
+        const CPathReport report(ends[0], ends[1], CEarth(options.radiusKm));
         Check(report.GetKm(false) >= 0 && report.GetKm(false) <= report.GetKm(true) + 1e-6);
         const CRecordWriter record = report.Record(3);
         Check(Printable(record.Json()));
@@ -93,7 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // Filling twice changes nothing the second time: what was added is kept.
-    CAdifDistanceFiller log("JO62QM", false, 0, 1);
+    CAdifDistanceFiller log("JO62QM", false, CEarth(), 1);
     std::string once, twice;
     std::vector<std::string> warnings;
     if (log.Fill(all, once, warnings, error)) {

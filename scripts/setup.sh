@@ -8,11 +8,13 @@ set -euo pipefail
 
 # Test partners only, nothing of them is linked or shipped: rotctld (libhamlib-utils) is the
 # rotator server the net tests drive, udp_daemon (wsjtx) the listener that decodes what the
-# test encoder writes.
+# test encoder writes. python3-geographiclib is the WGS84 geodesic our own is measured against
+# in a test; it is never linked or shipped.
 packages=(wine wine64 fonts-wine fonts-liberation xvfb xauth xdotool imagemagick
           cmake g++ make googletest libgtest-dev libbenchmark-dev clang libclang-rt-dev
           mingw-w64 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
-          nsis python3 libxml2-utils strace libhamlib-utils wsjtx)
+          nsis python3 libxml2-utils strace libhamlib-utils wsjtx
+          python3-geographiclib)
 if locatrix_kernel_runs_32bit; then
     packages+=(wine32:i386)
 else

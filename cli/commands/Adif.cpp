@@ -50,7 +50,7 @@ CommandResult Adif(const Options& o)
         result.err = "adif: " + error;
         return result;
     }
-    CAdifDistanceFiller filler(o.from, o.overwrite, o.radiusKm, o.precision >= 0 ? o.precision : 1);
+    CAdifDistanceFiller filler(o.from, o.overwrite, ChosenEarth(o), o.precision >= 0 ? o.precision : 1);
     if (!filler.Fill(input, output, warnings, error)) {
         result.status = kExitRefused;
         result.err = "adif: " + (source.empty() ? std::string("standard input") : QuotedName(source)) + ", " + error

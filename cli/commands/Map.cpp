@@ -55,7 +55,7 @@ ExitStatus RunMap(const Options& o, std::FILE*, std::FILE* out, std::FILE* err)
         WindowMap(o, svg, result);
     } else if (ReadEnds(o, "map", ends, result)) {
         const int decimals = o.precision >= 0 ? o.precision : 1;
-        const CPathReport report(ends[0], ends[1], o.radiusKm);
+        const CPathReport report(ends[0], ends[1], CEarth(o.radiusKm));
         const CMapScene scene(ends[0], ends[1], CSvgRenderer::Frame());
         svg = CSvgRenderer::Draw(scene, report.Summary(false, decimals), report.Summary(true, decimals));
     }

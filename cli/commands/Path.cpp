@@ -32,7 +32,7 @@ ExitStatus RunPath(const Options& o, std::FILE*, std::FILE* out, std::FILE* err)
     if (!ReadEnds(o, "path", ends, result))
         return Finish(result, out, err);
     const int decimals = o.precision >= 0 ? o.precision : 1;
-    const CPathReport report(ends[0], ends[1], o.radiusKm);
+    const CPathReport report(ends[0], ends[1], ChosenEarth(o));
     const CRecordWriter record = report.Record(decimals);
     switch (o.format) {
     case OutputFormat::Text:

@@ -61,7 +61,7 @@ ExitStatus RunRotate(const Options& o, std::FILE*, std::FILE* out, std::FILE* er
         Place ends[2];
         if (!ReadEnds(o, "rotate", ends, result))
             return Finish(result, out, err);
-        bearing = PathBearing(CPathReport(ends[0], ends[1], 0), o.longPath);
+        bearing = PathBearing(CPathReport(ends[0], ends[1], CEarth()), o.longPath);
     }
     CRotator rotator(o.rotator);
     std::string sent;

@@ -62,7 +62,7 @@ ExitStatus RunWsjtx(const Options& o, std::FILE*, std::FILE* out, std::FILE* err
             Say(err, "wsjtx: " + Quoted(dx.dxCall) + " " + Quoted(dx.dxGrid) + ": " + why);
             continue;
         }
-        const CPathReport report(from, to, 0);
+        const CPathReport report(from, to, CEarth());
         CRecordWriter record;
         record.AddText("call", dx.dxCall);
         record.AddText("grid", to.name);

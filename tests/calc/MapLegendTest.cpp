@@ -39,7 +39,7 @@ TEST(MapLegend, ShortPathAsTheBoxesLongPathTheRestOfTheCircle)
         EXPECT_TRUE(std::fabs(turn - 180) <= 0.1001) << l.bearing << " against " << s.bearing;
         EXPECT_EQ(l.kilometers.find('.'), l.kilometers.size() - 2);
         // The toolbox's long path on the window's sphere, with the true circle constant.
-        const CPathReport report(legend.GetLocal(), legend.GetDistant(), 0);
+        const CPathReport report(legend.GetLocal(), legend.GetDistant(), CEarth());
         EXPECT_NEAR(Number(l.kilometers), report.GetKm(true), 0.2);
         EXPECT_NEAR(Number(l.statuteMiles), report.GetKm(true) / 1.609344, 0.2);
     }

@@ -13,7 +13,7 @@ namespace {
 TEST(Reports, PathAndSquareFiguresByName)
 {
     // Locators stand for their centres: JJ00 is 0.5 N 1 E, one degree north of 0.5 S 1 E.
-    const CPathReport path(Place{"JJ00", {0.5, 1}}, Place{"-0.5,1", {-0.5, 1}}, 0);
+    const CPathReport path(Place{"JJ00", {0.5, 1}}, Place{"-0.5,1", {-0.5, 1}}, CEarth());
     const CRecordWriter record = path.Record(2);
     EXPECT_EQ(record.CsvHeader(), "from,to,from_lat_deg,from_lon_deg,to_lat_deg,to_lon_deg,radius_km,"
                                   "short_bearing_deg,short_km,short_mi,short_nmi,long_bearing_deg,long_km,long_mi,"

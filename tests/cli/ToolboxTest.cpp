@@ -101,6 +101,20 @@ TEST(Path, EachFormatAndThePlacesRefused)
     EXPECT_EQ(Command(cli::RunPath, Read({"--format", "csv", "0,0", "0,90"})).out.find("from,to,"), 0u);
     EXPECT_NE(Command(cli::RunPath, Read({"--format", "geojson", "JO62QM", "BL11"})).out.find("\"MultiLineString\""),
               std::string::npos);
+    // On the ellipsoid the equator is its own radius a's circle; the ellipsoid has no radius
+    // to set, and the CSV names it where a sphere gives its radius.
+    EXPECT_EQ(Command(cli::RunPath, Read({"--earth", "wgs84", "--precision", "6", "0,0", "0,90"}, "path", cli::kPath))
+                  .out.substr(12),
+              "short path: 90.000000 deg, 10018.754171 km, 6225.365224 mi, 5409.694477 nmi\n"
+              "long path: 270.000000 deg, 30056.262514 km, 18676.095673 mi, 16229.083431 nmi\n");
+    cli::Options o;
+    std::string error;
+    EXPECT_FALSE(cli::ReadOptions({"--earth=wgs84", "--radius", "6371"}, "path", cli::kPath, o, error));
+    EXPECT_EQ(error, "--earth wgs84 is the ellipsoid, whose size is fixed: --radius goes with --earth sphere only");
+    EXPECT_TRUE(cli::ReadOptions({"--earth=sphere", "--radius", "6371"}, "adif", cli::kAdif, o, error)) << error;
+    EXPECT_FALSE(cli::ReadOptions({"--earth", "wgs84"}, "map", cli::kMap, o, error));
+    EXPECT_NE(Command(cli::RunPath, Read({"--earth", "wgs84", "--format", "csv", "0,0", "0,90"})).out.find(",earth,"),
+              std::string::npos);
     const StreamRun bad = Command(cli::RunPath, Read({"JO62QM", "91,0"}));
     EXPECT_EQ(bad.status, cli::kExitRefused);
     EXPECT_EQ(bad.err, "locatrix-cli: path: second place \"91,0\": the latitude of LAT,LON must be a decimal "
@@ -277,6 +291,14 @@ TEST(Adif, WritesTheWholeFileOrNothing)
     EXPECT_EQ(r.err, "locatrix-cli: adif: line 1: QSO 2: GRIDSQUARE \"KO8X\": character 4 of a locator must be 0 to 9\n"
                      "adif: 2 QSOs: 1 filled, 0 overwritten, 0 kept (DISTANCE already there), 0 without GRIDSQUARE, "
                      "0 without MY_GRIDSQUARE or --from, 1 with a grid that is not a locator\n");
+    // On the ellipsoid: the geodesic that path measures, not the sphere's 1569.6.
+    o.wgs84 = true;
+    const std::string text = Command(cli::RunPath, Read({"--earth", "wgs84", "JO62QM", "KO85"}, "path", cli::kPath)).out;
+    const std::string::size_type km = text.find(" deg, ") + 6;
+    const std::string distance = text.substr(km, text.find(" km") - km);
+    EXPECT_NE(distance, "1569.6");
+    EXPECT_EQ(Command(cli::RunAdif, o).out.substr(0, 37), "<GRIDSQUARE:4>KO85<DISTANCE:6>" + distance + " ");
+    o.wgs84 = false;
     o.from = "JO6";
     EXPECT_EQ(Command(cli::RunAdif, o).err, "locatrix-cli: adif: --from \"JO6\": a locator has 2, 4, 6, 8, 10 or 12 characters, not 3\n");
 

@@ -61,7 +61,7 @@ TEST(AdifDistanceFiller, FillsWhatItCanAndKeepsEveryOtherByte)
         "<CALL:4>XX1X<GRIDSQUARE:4>ZZ99<EOR>\r\n"                                            // no locator
         "<CALL:4>NO1G<NAME:6>A <B>C<EOR>\r\n"                                                // data with "<"
         "<CALL:2>K1<GRIDSQUARE:8>FN31PR21<GRIDSQUARE_EXT:2>AB<MY_GRIDSQUARE:2>JO<EOR>\n";   // 10 characters
-    CAdifDistanceFiller fill("JO62", false, 0, 1);
+    CAdifDistanceFiller fill("JO62", false, CEarth(), 1);
     std::string out, error;
     std::vector<std::string> warnings;
     ASSERT_TRUE(fill.Fill(log, out, warnings, error)) << error;
@@ -79,7 +79,7 @@ TEST(AdifDistanceFiller, FillsWhatItCanAndKeepsEveryOtherByte)
               std::make_tuple(6, 3, 1, 1, 1, false));
 
     // --overwrite replaces the old field where it stood; without --from a QSO lacks its own grid.
-    CAdifDistanceFiller overwrite("", true, 6371, 0);
+    CAdifDistanceFiller overwrite("", true, CEarth(6371), 0);
     ASSERT_TRUE(overwrite.Fill("<CALL:4>VK2X<GRIDSQUARE:4>QF56<distance:3>123<MY_GRIDSQUARE:4>JO62<EOR>"
                                "<CALL:2>K1<GRIDSQUARE:4>FN31<EOR><CALL:2>K2",
                                out, warnings, error));
@@ -104,7 +104,7 @@ TEST(AdifDistanceFiller, MalformedLogsAreRefusedWithLineFieldAndWhatToChange)
         {"<CALL:20>DL1X<EOR>", "line 1: field CALL: its length 20 runs past the end", "number of bytes"},
     };
     for (const auto& c : cases) {
-        CAdifDistanceFiller log("", false, 0, 1);
+        CAdifDistanceFiller log("", false, CEarth(), 1);
         std::string out = "x", error;
         std::vector<std::string> warnings;
         EXPECT_FALSE(log.Fill(c[0], out, warnings, error)) << c[0];
@@ -151,7 +151,7 @@ TEST(AdifDistanceFiller, PlaceholdersAndGridsInOtherForms)
          "<GRIDSQUARE:4>JO62<MY_VUCC_GRIDS:9>FM19,FM29" + DistanceField("JO62", line) + " ", 0, 1, 0},
     };
     for (const auto& c : cases) {
-        CAdifDistanceFiller fill("", false, 0, 1);
+        CAdifDistanceFiller fill("", false, CEarth(), 1);
         std::string out, error;
         std::vector<std::string> warnings;
         ASSERT_TRUE(fill.Fill(c.record + "<EOR>", out, warnings, error)) << error;
@@ -164,7 +164,7 @@ TEST(AdifDistanceFiller, PlaceholdersAndGridsInOtherForms)
     }
 
     // A list whose squares do not meet is no grid; --overwrite counts a placeholder as overwritten.
-    CAdifDistanceFiller fill("JO62QM", true, 0, 1);
+    CAdifDistanceFiller fill("JO62QM", true, CEarth(), 1);
     std::string out, error;
     std::vector<std::string> warnings;
     ASSERT_TRUE(fill.Fill("<VUCC_GRIDS:9>FM19,FM39<EOR>\n<GRIDSQUARE:4>FN31<DISTANCE:0><EOR>", out, warnings, error));
@@ -190,7 +190,7 @@ TEST(AdifReader, ReadsLogsAsLoggersWriteThem)
         {record + "\n<EOF>\n<CALL:2>K1", filled + "\n<EOF>\n<CALL:2>K1", "EOF", true},
     };
     for (const auto& l : logs) {
-        CAdifDistanceFiller fill("", false, 0, 1);
+        CAdifDistanceFiller fill("", false, CEarth(), 1);
         std::string out, error;
         std::vector<std::string> warnings;
         ASSERT_TRUE(fill.Fill(l.log, out, warnings, error)) << l.log << ": " << error;
