@@ -500,8 +500,16 @@ TEST(FollowWsjtx, NewDxFillsDistanceOnceAndHostileDatagramsAreDropped)
     ::SetFocus(calc.Item(IDC_LATITUDE_DEGREE));
     status.dxCall = "VK2ABC";
     status.dxGrid = "QF56od";
-    ASSERT_FALSE(wsjtx.Send(CWsjtxEncoder::Status(status)).Failed());
-    ASSERT_TRUE(PumpUntil([&] { return calc.Text(IDC_LOCATION2) == "QF56OD"; })) << calc.Text(IDC_LOCATION2);
+    // The flood may still fill the socket's buffer, where the system drops what comes next; WSJT-X
+    // repeats its Status each second, and so does the test, a repeat being no new DX.
+    int polls = 0;
+    ASSERT_TRUE(PumpUntil([&] {
+        if (polls++ % 50 == 0)
+        {
+            EXPECT_FALSE(wsjtx.Send(CWsjtxEncoder::Status(status)).Failed());
+        }
+        return calc.Text(IDC_LOCATION2) == "QF56OD";
+    }, 10000)) << calc.Text(IDC_LOCATION2) << "; " << calc.Text(IDC_WSJTX_STATE);
     EXPECT_FALSE(calc.Text(IDC_BEARING).empty());
     EXPECT_TRUE(Answers(calc.m_dlg.m_hWnd));
     EXPECT_TRUE(boxes.m_calls.empty());
