@@ -133,6 +133,17 @@ int HeadingPixelsTowards(const CPicture& picture, double degrees)
                         CMapWnd::kHeadingColour, 1);
 }
 
+// What follows WSJT-X on the port (and group) in the calculator of the key; answers the state
+// line that says it listens.
+std::string FollowWsjtxOn(const CScratchKey& key, int port, const std::string& group = "")
+{
+    key.Set("FollowWsjtx", 1u);
+    key.Set("WsjtxPort", static_cast<DWORD>(port));
+    if (!group.empty())
+        key.Set("WsjtxGroup", group);
+    return "Following WSJT-X on UDP port " + std::to_string(port) + (group.empty() ? "" : " in " + group);
+}
+
 // What the message boxes said, for a failure's report.
 std::string Said(const CMessageBoxRecorder& boxes)
 {
@@ -414,10 +425,8 @@ TEST(FollowWsjtx, NewDxFillsDistanceOnceAndHostileDatagramsAreDropped)
     ASSERT_NE(0, port);
     CScratchKey key;
     CMessageBoxRecorder boxes;
-    key.Set("FollowWsjtx", 1u);
-    key.Set("WsjtxPort", static_cast<DWORD>(port));
+    const std::string listening = FollowWsjtxOn(key, port);
     CCalculator calc(key);
-    const std::string listening = "Following WSJT-X on UDP port " + std::to_string(port);
     ASSERT_TRUE(PumpUntil([&] { return calc.Text(IDC_WSJTX_STATE) == listening; })) << calc.Text(IDC_WSJTX_STATE);
     CUdpSender wsjtx;
     ASSERT_FALSE(wsjtx.Open("127.0.0.1", port).Failed());
@@ -643,11 +652,8 @@ TEST(FollowWsjtx, AMulticastFeedReachesTheWindowAndAnotherListener)
     const std::string group = WsjtxSetting::kRecommendedGroup;
     CScratchKey key;
     CMessageBoxRecorder boxes;
-    key.Set("FollowWsjtx", 1u);
-    key.Set("WsjtxPort", static_cast<DWORD>(port));
-    key.Set("WsjtxGroup", group);
+    const std::string listening = FollowWsjtxOn(key, port, group);
     CCalculator calc(key);
-    const std::string listening = "Following WSJT-X on UDP port " + std::to_string(port) + " in " + group;
     ASSERT_TRUE(PumpUntil([&] { return calc.Text(IDC_WSJTX_STATE) == listening; }))
         << calc.Text(IDC_WSJTX_STATE) << "; " << Said(boxes);
     CUdpReceiver another;
@@ -686,10 +692,8 @@ TEST(FollowWsjtx, ANewDxTurnsTheAntennaOnlyWhenTicked)
     CScratchKey key;
     CMessageBoxRecorder boxes;
     UseRotctld(key, rotator);
-    key.Set("FollowWsjtx", 1u);
-    key.Set("WsjtxPort", static_cast<DWORD>(port));
+    const std::string listening = FollowWsjtxOn(key, port);
     CCalculator calc(key);
-    const std::string listening = "Following WSJT-X on UDP port " + std::to_string(port);
     ASSERT_TRUE(PumpUntil([&] { return calc.Text(IDC_WSJTX_STATE) == listening; })) << calc.Text(IDC_WSJTX_STATE);
     CUdpSender wsjtx;
     ASSERT_FALSE(wsjtx.Open("127.0.0.1", port).Failed());
