@@ -10,25 +10,10 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 emulator=("${@:3}")
 cli=("${emulator[@]}" "$1")
 send=("${emulator[@]}" "$2")
-for tool in rotctld python3; do
-    command -v "$tool" >/dev/null ||
-        { echo "network_test.sh: $tool is missing: scripts/setup.sh installs it (libhamlib-utils, python3)"; exit 1; }
-done
-
-scratch=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
+source "$here/../support/loopback_partners.sh"
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-listening() { (exec 3<>"/dev/tcp/127.0.0.1/$1") 2>/dev/null; }
-free_port() {
-    python3 -c "import socket; s = socket.socket(socket.AF_INET, socket.SOCK_$1); s.bind(('127.0.0.1', 0)); print(s.getsockname()[1])"
-}
 
 # run NAME ARGS...: the CLI; NAME.out, NAME.err (carriage returns dropped) and NAME.rc.
 run() {
@@ -45,22 +30,6 @@ rc() { cat "$scratch/$1.rc"; }
 expect_rc() { [ "$(rc "$1")" = "$2" ] || fail "$1: exit status $(rc "$1"), not $2; stderr: $(err "$1")"; }
 expect_in() { [[ $($1 "$2") == *"$3"* ]] || fail "$2: its $1 lacks '$3': $($1 "$2")"; }
 
-# start_rotctld CONF: a dummy rotator; ROTCTLD gets its port, ROTCTLD_PID its process id.
-start_rotctld() {
-    local port pid
-    port=$(free_port STREAM)
-    rotctld -m 1 -T 127.0.0.1 -t "$port" -C "$1" >"$scratch/rotctld-$port.log" 2>&1 &
-    pid=$!
-    pids+=("$pid")
-    for _ in $(seq 50); do
-        listening "$port" && break
-        sleep 0.1
-    done
-    listening "$port" || { echo "network_test.sh: rotctld -m 1 -C $1 did not listen: $(cat "$scratch/rotctld-$port.log")"; exit 1; }
-    ROTCTLD=$port
-    ROTCTLD_PID=$pid
-}
-
 # Where rotctld at the port says the antenna points, asked directly with 'p'.
 heading() {
     local azimuth
@@ -73,7 +42,7 @@ heading() {
 near() { python3 -c "import sys; sys.exit(0 if abs($1 - ($2)) <= $3 else 1)"; }
 
 # --- rotctld: a south-stop rotator (-180..180) turned to the short and long path of a known pair.
-start_rotctld min_az=-180,max_az=180
+start_rotctld ROTCTLD min_az=-180,max_az=180
 endpoint=127.0.0.1:$ROTCTLD
 run path path JO62QM FN20XR
 short=$(sed -n 's/^short path: \([0-9.]*\) deg.*/\1/p' "$scratch/path.out")
@@ -101,7 +70,7 @@ near "$(heading "$ROTCTLD")" "$stopped" 0.05 || fail "rotctld still turns after 
 near "$stopped" "$long" 5 && fail "the antenna reached $stopped although it was stopped on its way to $long"
 
 # --- A bearing the rotator cannot reach is refused, naming its range, and nothing is sent.
-start_rotctld min_az=0,max_az=180
+start_rotctld ROTCTLD min_az=0,max_az=180
 before=$(heading "$ROTCTLD")
 run unreachable rotate --heading 270 --rotctld "127.0.0.1:$ROTCTLD"
 expect_rc unreachable 1
@@ -119,13 +88,7 @@ expect_rc closed 3
 expect_in err closed "nothing is listening at 127.0.0.1:$closed"
 
 for mode in silent not-hamlib; do
-    python3 "$here/../net/fake_server.py" "$mode" >"$scratch/$mode.port" &
-    pids+=("$!")
-    for _ in $(seq 50); do
-        [ -s "$scratch/$mode.port" ] && break
-        sleep 0.1
-    done
-    port=$(cat "$scratch/$mode.port")
+    start_listener port "$mode"
     started=$SECONDS
     run "$mode" rotate --heading 10 --rotctld "127.0.0.1:$port"
     expect_rc "$mode" 3
@@ -135,7 +98,7 @@ done
 expect_in err silent "no answer"
 expect_in err not-hamlib "HTTP/1.0 400 Bad Request"
 
-start_rotctld min_az=0,max_az=360
+start_rotctld ROTCTLD min_az=0,max_az=360
 ( sleep 3; kill "$ROTCTLD_PID" ) &
 pids+=("$!")
 run killed rotate --heading 180 --rotctld "127.0.0.1:$ROTCTLD" --wait 60
@@ -170,7 +133,7 @@ expect_in out n1mm "<goazi>123.4</goazi>"
 
 # --- wsjtx: the encoder's feed; two new DX among repeats, a grid-less Status, another schema and
 # a cut datagram. Each DX line carries what path says of the same pair, and the antenna turns.
-start_rotctld min_az=-180,max_az=180
+start_rotctld ROTCTLD min_az=-180,max_az=180
 port=$(free_port DGRAM)
 "${cli[@]}" --format json wsjtx --port "$port" --count 2 --rotctld "127.0.0.1:$ROTCTLD" \
     >"$scratch/wsjtx.raw" 2>"$scratch/wsjtx.rawerr" &

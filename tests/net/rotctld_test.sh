@@ -8,57 +8,8 @@ set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 program=$1
 emulator=("${@:2}")
-for tool in rotctld python3; do
-    command -v "$tool" >/dev/null ||
-        { echo "rotctld_test.sh: $tool is missing: scripts/setup.sh installs it (libhamlib-utils, python3)"; exit 1; }
-done
 [ -f "$program" ] || { echo "rotctld_test.sh: $program is missing: build it first (scripts/build.sh)"; exit 1; }
-
-scratch=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
-
-listening() { (exec 3<>"/dev/tcp/127.0.0.1/$1") 2>/dev/null; }
-free_port() { python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'; }
-
-# start_rotctld VARIABLE [CONF]: a dummy rotator; VARIABLE gets its port, VARIABLE_PID its pid.
-start_rotctld() {
-    local variable=$1 conf=${2:-} port pid try
-    for try in 1 2 3; do
-        port=$(free_port)
-        rotctld -m 1 -T 127.0.0.1 -t "$port" ${conf:+-C "$conf"} >"$scratch/$variable.log" 2>&1 &
-        pid=$!
-        for _ in $(seq 50); do
-            listening "$port" && break
-            kill -0 "$pid" 2>/dev/null || break
-            sleep 0.1
-        done
-        if listening "$port"; then
-            pids+=("$pid")
-            export "$variable=$port" "${variable}_PID=$pid"
-            return 0
-        fi
-        kill "$pid" 2>/dev/null
-    done
-    echo "rotctld_test.sh: rotctld -m 1 ${conf:+-C $conf} did not listen on a loopback port: $(cat "$scratch/$variable.log")"
-    exit 1
-}
-
-# start_listener VARIABLE MODE: fake_server.py in MODE; VARIABLE gets its port.
-start_listener() {
-    python3 "$here/fake_server.py" "$2" >"$scratch/$1.port" &
-    pids+=("$!")
-    for _ in $(seq 50); do
-        [ -s "$scratch/$1.port" ] && break
-        sleep 0.1
-    done
-    [ -s "$scratch/$1.port" ] || { echo "rotctld_test.sh: the $2 listener did not start"; exit 1; }
-    export "$1=$(cat "$scratch/$1.port")"
-}
+source "$here/../support/loopback_partners.sh"
 
 start_rotctld LOCATRIX_ROTCTLD_SOUTH_STOP min_az=-180,max_az=180
 start_rotctld LOCATRIX_ROTCTLD_FULL_TURN min_az=0,max_az=360
