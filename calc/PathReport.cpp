@@ -30,6 +30,13 @@ double CPathReport::GetKm(bool longPath) const
     return (longPath ? m_circle.GetLongAngle() : m_circle.GetAngle()) * m_dRadiusKm;
 }
 
+double CPathReport::RotatorBearing(bool longPath) const
+{
+    double bearing = 0;
+    ReadDecimal(Bearing(longPath ? m_circle.GetLongBearing() : m_circle.GetBearing(), 1), bearing);
+    return bearing;
+}
+
 std::string CPathReport::Bearing(double degrees, int decimals)
 {
     std::string text = FormatShown(degrees, decimals);

@@ -23,14 +23,6 @@ ExitStatus Usage(const std::string& text, std::FILE* out, std::FILE* err)
 
 } // namespace
 
-double PathBearing(const CPathReport& report, bool longPath)
-{
-    const CGreatCircle& circle = report.GetCircle();
-    double bearing = 0;
-    ReadDecimal(CPathReport::Bearing(longPath ? circle.GetLongBearing() : circle.GetBearing(), 1), bearing);
-    return bearing;
-}
-
 bool RotatorFailed(const CNetError& error, const char* command, CommandResult& result)
 {
     if (!error.Failed())
@@ -61,7 +53,7 @@ ExitStatus RunRotate(const Options& o, std::FILE*, std::FILE* out, std::FILE* er
         Place ends[2];
         if (!ReadEnds(o, "rotate", ends, result))
             return Finish(result, out, err);
-        bearing = PathBearing(CPathReport(ends[0], ends[1], 0), o.longPath);
+        bearing = CPathReport(ends[0], ends[1], 0).RotatorBearing(o.longPath);
     }
     CRotator rotator(o.rotator);
     std::string sent;
