@@ -25,10 +25,11 @@ DWORD NumberOf(const SettingValues& values, const char* name, DWORD missing)
             return number;
     return missing;
 }
-}
 
-SettingValues LoadSettings(const std::string& keyPath, const std::vector<std::string>& textNames,
-                           const std::vector<std::string>& numberNames, unsigned long textBytes)
+// Reads the key once, the texts, then the numbers: the calculator's of any type that fits, the
+// later values only as REG_DWORD (dwordsOnly).
+SettingValues Load(const std::string& keyPath, const std::vector<std::string>& textNames,
+                   const std::vector<std::string>& numberNames, unsigned long textBytes, bool dwordsOnly)
 {
     SettingValues values;
     CRegKey key;
@@ -49,12 +50,24 @@ SettingValues LoadSettings(const std::string& keyPath, const std::vector<std::st
 
     for (const std::string& name : numberNames)
     {
-        DWORD value = 0;
-        DWORD size = sizeof(value);
-        if (key.QueryValue(name.c_str(), &value, &size) == ERROR_SUCCESS)
+        DWORD value = 0, size = sizeof(value), type = REG_NONE;
+        if (key.QueryValue(name.c_str(), &value, &size, &type) == ERROR_SUCCESS &&
+            (!dwordsOnly || (type == REG_DWORD && size == sizeof(value))))
             values.numbers.emplace_back(name, value);
     }
     return values;
+}
+}
+
+SettingValues LoadSettings(const std::string& keyPath, const std::vector<std::string>& textNames,
+                           const std::vector<std::string>& numberNames, unsigned long textBytes)
+{
+    return Load(keyPath, textNames, numberNames, textBytes, false);
+}
+
+SettingValues LoadNumbers(const std::string& keyPath, const std::vector<std::string>& names)
+{
+    return Load(keyPath, {}, names, kInputTextBytes, true);
 }
 
 void SaveSettings(const std::string& keyPath, const SettingValues& values, unsigned long textBytes)
@@ -77,22 +90,6 @@ void SaveSettings(const std::string& keyPath, const SettingValues& values, unsig
         DWORD value = number;
         key.SetValue(name.c_str(), REG_DWORD, &value, sizeof(value));
     }
-}
-
-SettingValues LoadNumbers(const std::string& keyPath, const std::vector<std::string>& names)
-{
-    SettingValues values;
-    CRegKey key;
-    if (key.Open(HKEY_CURRENT_USER, keyPath.c_str(), KEY_READ) != ERROR_SUCCESS)
-        return values;
-    for (const std::string& name : names)
-    {
-        DWORD value = 0, size = sizeof(value), type = REG_NONE;
-        if (key.QueryValue(name.c_str(), &value, &size, &type) == ERROR_SUCCESS && type == REG_DWORD &&
-            size == sizeof(value))
-            values.numbers.emplace_back(name, value);
-    }
-    return values;
 }
 
 RotatorSetting LoadRotator(const std::string& keyPath)

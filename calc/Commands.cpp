@@ -136,17 +136,6 @@ void ShowLongitudeParts(CForm& form, const CGeoPoint& point, bool negative)
               Box::LongitudeDegree, Box::LongitudeMinute, Box::LongitudeSecond, List::LongitudeWorld);
 }
 
-// Whether a box with the pattern shows the text as it is: a letter for each '*', a digit for each '#'.
-bool FitsPattern(const std::string& text, const char* pattern)
-{
-    if (text.size() > std::char_traits<char>::length(pattern))
-        return false;
-    for (std::string::size_type i = 0; i < text.size(); ++i)
-        if (pattern[i] == '#' ? !IsDigit(text[i]) : !IsUpperLetter(text[i]))
-            return false;
-    return true;
-}
-
 } // namespace
 
 const char* Complaint(Box box)

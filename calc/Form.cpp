@@ -1,5 +1,7 @@
 #include "calc/Form.h"
 
+#include "base/Characters.h"
+
 #include <iterator>
 
 namespace {
@@ -100,4 +102,14 @@ const char* LocatorMask(int lengthChoice)
     if (lengthChoice < 0 || lengthChoice >= static_cast<int>(std::size(kLocatorMasks)))
         return nullptr;
     return kLocatorMasks[lengthChoice];
+}
+
+bool FitsPattern(const std::string& text, const char* pattern)
+{
+    if (text.size() > std::char_traits<char>::length(pattern))
+        return false;
+    for (std::string::size_type i = 0; i < text.size(); ++i)
+        if (pattern[i] == '#' ? !IsDigit(text[i]) : !IsUpperLetter(text[i]))
+            return false;
+    return true;
 }

@@ -62,3 +62,5 @@ void Restore(CForm& form, const SettingValues& stored);
 // eight or ten characters; nullptr with no length chosen, when the box keeps the one it has.
 const char* LongestLocatorMask();
 const char* LocatorMask(int lengthChoice);
+// Whether a box with the pattern holds the text as it is: a letter for each '*', a digit for each '#'.
+bool FitsPattern(const std::string& text, const char* pattern);

@@ -31,6 +31,13 @@ double CPathReport::GetKm(bool longPath) const
     return m_paths[longPath ? 1 : 0].km;
 }
 
+double CPathReport::RotatorBearing(bool longPath) const
+{
+    double bearing = 0;
+    ReadDecimal(Bearing(m_paths[longPath ? 1 : 0].bearing, 1), bearing);
+    return bearing;
+}
+
 std::string CPathReport::Bearing(double degrees, int decimals)
 {
     std::string text = FormatShown(degrees, decimals);

@@ -27,6 +27,10 @@ public:
     // every 100 km or less.
     std::string GeoJson(int decimals) const;
 
+    // The bearing of the short or the long path as the report writes it (one decimal): what a
+    // rotator is turned to.
+    double RotatorBearing(bool longPath) const;
+
     // A bearing with decimals decimals; one that rounds to 360 is written as 0.
     static std::string Bearing(double degrees, int decimals);
 

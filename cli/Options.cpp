@@ -7,6 +7,14 @@ namespace cli {
 
 namespace {
 
+// An option without a value: the flag it sets.
+template <bool Options::*flag>
+bool Set(const std::string&, Options& o)
+{
+    o.*flag = true;
+    return true;
+}
+
 bool ReadWhole(const std::string& text, int low, int high, int& value)
 {
     if (text.empty() || text.size() > 5)
@@ -72,16 +80,6 @@ bool ReadOutput(const std::string& text, Options& o)
     o.output = text;
     return !text.empty();
 }
-bool SetOverwrite(const std::string&, Options& o)
-{
-    o.overwrite = true;
-    return true;
-}
-bool SetChanges(const std::string&, Options& o)
-{
-    o.changes = true;
-    return true;
-}
 bool ReadRotator(const std::string& text, RotatorKind kind, Options& o)
 {
     std::string why;
@@ -92,16 +90,6 @@ bool ReadRotator(const std::string& text, RotatorKind kind, Options& o)
 bool ReadRotctld(const std::string& text, Options& o) { return ReadRotator(text, RotatorKind::Rotctld, o); }
 bool ReadPst(const std::string& text, Options& o) { return ReadRotator(text, RotatorKind::PstRotator, o); }
 bool ReadN1mm(const std::string& text, Options& o) { return ReadRotator(text, RotatorKind::N1mm, o); }
-bool SetLong(const std::string&, Options& o)
-{
-    o.longPath = true;
-    return true;
-}
-bool SetStop(const std::string&, Options& o)
-{
-    o.stop = true;
-    return true;
-}
 bool ReadHeading(const std::string& text, Options& o)
 {
     o.hasHeading = true;
@@ -130,17 +118,6 @@ bool ReadCount(const std::string& text, Options& o)
     return true;
 }
 
-bool SetEstimated(const std::string&, Options& o)
-{
-    o.estimated = true;
-    return true;
-}
-bool SetVerbose(const std::string&, Options& o)
-{
-    o.verbose = true;
-    return true;
-}
-
 const struct Option {
     const char* name;
     bool takesValue;
@@ -159,15 +136,15 @@ const struct Option {
     {"--chars", true, kNmea, ReadChars, "--chars takes 2, 4, 6, 8, 10 or 12"},
     {"--from", true, kAdif | kWsjtx, ReadFrom, ""},
     {"-o", true, kMap | kAdif, ReadOutput, "-o needs a file name"},
-    {"--overwrite", false, kAdif, SetOverwrite, ""},
-    {"--changes", false, kNmea, SetChanges, ""},
-    {"--estimated", false, kNmea, SetEstimated, ""},
-    {"--verbose", false, kNmea, SetVerbose, ""},
+    {"--overwrite", false, kAdif, Set<&Options::overwrite>, ""},
+    {"--changes", false, kNmea, Set<&Options::changes>, ""},
+    {"--estimated", false, kNmea, Set<&Options::estimated>, ""},
+    {"--verbose", false, kNmea, Set<&Options::verbose>, ""},
     {"--rotctld", true, kRotate | kWsjtx, ReadRotctld, "--rotctld takes HOST or HOST:PORT (a port from 1 to 65535)"},
     {"--pst", true, kRotate | kWsjtx, ReadPst, "--pst takes HOST or HOST:PORT (a port from 1 to 65535)"},
     {"--n1mm", true, kRotate | kWsjtx, ReadN1mm, "--n1mm takes HOST or HOST:PORT (a port from 1 to 65535)"},
-    {"--long", false, kRotate | kWsjtx, SetLong, ""},
-    {"--stop", false, kRotate, SetStop, ""},
+    {"--long", false, kRotate | kWsjtx, Set<&Options::longPath>, ""},
+    {"--stop", false, kRotate, Set<&Options::stop>, ""},
     {"--heading", true, kRotate, ReadHeading, "--heading takes degrees, from -360 to 720"},
     {"--wait", true, kRotate, ReadWait, "--wait takes seconds, more than 0 and at most 3600", true},
     {"--port", true, kWsjtx, ReadPort, "--port takes a UDP port from 1 to 65535"},

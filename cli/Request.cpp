@@ -24,17 +24,9 @@ bool IsNumberText(const std::string& s, bool whole = false)
 // empty box, so the command's own check names it.
 std::string LocatorText(const std::string& word)
 {
-    const char* pattern = LongestLocatorMask();
     std::string text = word;
     ToUpper(text);
-    if (text.size() > std::char_traits<char>::length(pattern))
-        return std::string();
-    for (std::string::size_type i = 0; i < text.size(); ++i) {
-        const bool fits = pattern[i] == '*' ? IsUpperLetter(text[i]) : IsDigit(text[i]);
-        if (!fits)
-            return std::string();
-    }
-    return text;
+    return FitsPattern(text, LongestLocatorMask()) ? text : std::string();
 }
 
 // The index of a word among a list's entries, upper case or lower; -1 when it is none of them.
@@ -149,22 +141,16 @@ bool ReadRequestOptions(const std::vector<std::string>& w, std::size_t& at, int&
 {
     while (at < w.size() && w[at].compare(0, 2, "--") == 0) {
         const std::string& option = w[at];
-        if (option == "--chars") {
-            if (at + 1 >= w.size() || !ParseChars(w[at + 1], chars)) {
-                error = "--chars takes 6, 8 or 10";
-                return false;
-            }
-            at += 2;
-        } else if (option.compare(0, 8, "--chars=") == 0) {
-            if (!ParseChars(option.substr(8), chars)) {
-                error = "--chars takes 6, 8 or 10";
-                return false;
-            }
-            ++at;
-        } else {
+        const bool joined = option.compare(0, 8, "--chars=") == 0;  // --chars=N, else --chars N
+        if (!joined && option != "--chars") {
             error = "unknown option: " + Quoted(option);
             return false;
         }
+        if ((!joined && at + 1 >= w.size()) || !ParseChars(joined ? option.substr(8) : w[at + 1], chars)) {
+            error = "--chars takes 6, 8 or 10";
+            return false;
+        }
+        at += joined ? 1 : 2;
     }
     return true;
 }

@@ -3,7 +3,6 @@
 // and its messages to err, and returns the exit status.
 #pragma once
 
-#include "calc/PathReport.h"
 #include "cli/CommandResult.h"
 #include "cli/Options.h"
 #include "engine/Place.h"
@@ -32,9 +31,6 @@ ExitStatus RunWsjtx(const Options& options, std::FILE* in, std::FILE* out, std::
 // The two places of path and map, or why not (result's status and message set).
 bool ReadEnds(const Options& options, const char* command, Place ends[2], CommandResult& result);
 
-// The bearing of the short or the long path as the report writes it (one decimal): what a
-// rotator is turned to.
-double PathBearing(const CPathReport& report, bool longPath);
 // Whether a rotator's call failed; if so, the result says why: refused when the bearing lies
 // outside the rotator's range (nothing was sent), a network failure otherwise.
 bool RotatorFailed(const CNetError& error, const char* command, CommandResult& result);

@@ -13,23 +13,7 @@ const int kPollMs = 500;
 const char kForms[] = "rotate takes A B [--long], --heading DEG or --stop, and one of --rotctld, --pst or --n1mm "
                       "HOST[:PORT]";
 
-ExitStatus Usage(const std::string& text, std::FILE* out, std::FILE* err)
-{
-    CommandResult result;
-    result.status = kExitUsage;
-    result.err = text;
-    return Finish(result, out, err);
-}
-
 } // namespace
-
-double PathBearing(const CPathReport& report, bool longPath)
-{
-    const CGreatCircle& circle = report.GetCircle();
-    double bearing = 0;
-    ReadDecimal(CPathReport::Bearing(longPath ? circle.GetLongBearing() : circle.GetBearing(), 1), bearing);
-    return bearing;
-}
 
 bool RotatorFailed(const CNetError& error, const char* command, CommandResult& result)
 {
@@ -44,13 +28,13 @@ ExitStatus RunRotate(const Options& o, std::FILE*, std::FILE* out, std::FILE* er
 {
     const int targets = (o.values.empty() ? 0 : 1) + (o.hasHeading ? 1 : 0) + (o.stop ? 1 : 0);
     if (targets != 1 || o.rotators != 1)
-        return Usage(kForms, out, err);
+        return SayUsage(err, kForms);
     if (o.longPath && o.values.empty())
-        return Usage("--long goes with two places: rotate A B --long", out, err);
+        return SayUsage(err, "--long goes with two places: rotate A B --long");
     if (o.waitSeconds >= 0 && (o.stop || o.rotator.kind != RotatorKind::Rotctld))
-        return Usage("--wait needs a bearing and rotctld, which tells where the antenna points", out, err);
+        return SayUsage(err, "--wait needs a bearing and rotctld, which tells where the antenna points");
     if (o.format != OutputFormat::Text && o.format != OutputFormat::Json)
-        return Usage("rotate writes text or json", out, err);
+        return SayUsage(err, "rotate writes text or json");
 
     CommandResult result;
     CRecordWriter record;
@@ -61,7 +45,7 @@ ExitStatus RunRotate(const Options& o, std::FILE*, std::FILE* out, std::FILE* er
         Place ends[2];
         if (!ReadEnds(o, "rotate", ends, result))
             return Finish(result, out, err);
-        bearing = PathBearing(CPathReport(ends[0], ends[1], CEarth()), o.longPath);
+        bearing = CPathReport(ends[0], ends[1], CEarth()).RotatorBearing(o.longPath);
     }
     CRotator rotator(o.rotator);
     std::string sent;

@@ -1,6 +1,7 @@
 #include "cli/commands/Commands.h"
 
 #include "base/Quoted.h"
+#include "calc/PathReport.h"
 #include "cli/Messages.h"
 #include "formats/RecordWriter.h"
 #include "net/WsjtxFeed.h"
@@ -75,7 +76,7 @@ ExitStatus RunWsjtx(const Options& o, std::FILE*, std::FILE* out, std::FILE* err
             std::string sent;
             double azimuth = 0;
             CommandResult failed;
-            if (RotatorFailed(rotator.Turn(PathBearing(report, o.longPath), sent, azimuth), "wsjtx", failed)) {
+            if (RotatorFailed(rotator.Turn(report.RotatorBearing(o.longPath), sent, azimuth), "wsjtx", failed)) {
                 Say(err, failed.err);
                 status = kExitNetwork;
             }

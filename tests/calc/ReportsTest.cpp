@@ -24,6 +24,10 @@ TEST(Reports, PathAndSquareFiguresByName)
                             "long path: 0.0 deg, 39892.1 km, 24787.8 mi, 21540.0 nmi\n");
     // A bearing that rounds to 360 is 0; the GeoJSON has both ends and both paths.
     EXPECT_EQ(CPathReport::Bearing(359.96, 1), "0.0");
+    // A rotator turns to the bearing as written: 44.996 is 45.0.
+    const CPathReport diagonal(Place{"0,0", {0, 0}}, Place{"1,1", {1, 1}}, 0);
+    EXPECT_EQ(diagonal.RotatorBearing(false), 45.0);
+    EXPECT_EQ(diagonal.RotatorBearing(true), 225.0);
     const std::string geojson = path.GeoJson(1);
     for (const char* part : {"\"role\":\"from\"", "\"role\":\"to\"", "\"role\":\"short path\"", "\"role\":\"long path\""})
         EXPECT_NE(geojson.find(part), std::string::npos) << part;
