@@ -25,7 +25,7 @@ TEST(Reports, PathAndSquareFiguresByName)
     // A bearing that rounds to 360 is 0; the GeoJSON has both ends and both paths.
     EXPECT_EQ(CPathReport::Bearing(359.96, 1), "0.0");
     // A rotator turns to the bearing as written: 44.996 is 45.0.
-    const CPathReport diagonal(Place{"0,0", {0, 0}}, Place{"1,1", {1, 1}}, 0);
+    const CPathReport diagonal(Place{"0,0", {0, 0}}, Place{"1,1", {1, 1}}, CEarth());
     EXPECT_EQ(diagonal.RotatorBearing(false), 45.0);
     EXPECT_EQ(diagonal.RotatorBearing(true), 225.0);
     const std::string geojson = path.GeoJson(1);
